@@ -1,0 +1,133 @@
+// Choosing a camera type, a camera and a lens from the catalogue. Writing a
+// focal-length field runs its calculator before the next step, and making a lens
+// current runs the lens handling: the order of the steps is part of the behaviour.
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+
+#include "app/camera_data_captions.h"
+#include "app/frm_main.h"
+#include "catalogue/focal_range.h"
+#include "catalogue/lens_table.h"
+#include "catalogue/lookup.h"
+#include "ui/entry_field.h"
+#include "ui/list_box.h"
+#include "ui/result_rows.h"
+
+namespace app {
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+using optics::Field;
+
+// The camera's sensor format and pixel counts, as stored.
+void FrmMain::ShowCameraData(const catalogue::CameraRecord& camera) {
+  c_.Lblccd->setText(kCcdPrefix + Q(catalogue::CcdCaptionValue(camera.Ccd)));
+  c_.LblPic_a->setText(kPixelsAPrefix + QString::number(camera.Pic_a));
+  c_.LblPic_b->setText(kPixelsBPrefix + QString::number(camera.Pic_b));
+  c_.LblPic_ab->setText(kPixelsAbPrefix + Q(catalogue::Trimmed(camera.Pic_ab)));
+}
+
+// Focal lengths stay text: "114.0" is shown as "114.0".
+void FrmMain::ShowFocalRange(std::string_view fmin, std::string_view fmax) {
+  c_.Lblfmax->setText(kFmaxPrefix + Q(catalogue::Trimmed(fmax)));
+  c_.Lblfmin->setText(kFminPrefix + Q(catalogue::Trimmed(fmin)));
+}
+
+void FrmMain::OptCameraType_Click(int Index) {
+  c_.LstCamera->Clear();
+  c_.LstLens->Clear();
+  ClearCameraInfo();
+  ui::EnableAllFormatRows(c_);
+  const std::string_view type = catalogue::CameraTypeLiteral(Index);
+  if (type.empty()) return;
+  for (std::string_view model : catalogue::CameraModelsOfType(type)) {
+    c_.LstCamera->AddItem(Q(model));
+  }
+}
+
+void FrmMain::LstCamera_Click() {
+  c_.LstLens->Clear();
+  ClearCameraInfo();
+  const std::string model = c_.LstCamera->CurrentText().toStdString();
+  // The lookup keeps to the chosen type: "CAM-101" is a box camera and a dome
+  // camera with different ranges.
+  std::string_view type;
+  for (int index = 0; index < static_cast<int>(c_.OptCameraType.size()); ++index) {
+    if (c_.OptCameraType[static_cast<std::size_t>(index)]->isChecked()) {
+      type = catalogue::CameraTypeLiteral(index);
+    }
+  }
+  const catalogue::CameraRecord* camera = catalogue::FindCamera(model, type);
+  if (camera == nullptr) return;
+  SetText(Field::Txt_ang_f, "");
+  SetText(Field::Txt_L_f, "");
+
+  if (!catalogue::TakesSeparateLens(*camera)) {
+    ui::EnableAllFormatRows(c_);
+    ui::DisableOtherFormatRows(c_, camera->Ccd);
+    ShowCameraData(*camera);
+    ShowFocalRange(camera->fmin, camera->fmax);
+    vars_.SelCcd = std::to_string(camera->Ccd);
+    vars_.SelFmin = camera->fmin;
+    vars_.SelFmax = camera->fmax;
+    SetText(Field::Txt_ang_f, vars_.SelFmin);
+    SetText(Field::Txt_L_f, vars_.SelFmin);
+    ui::ResetOtherFormatRows(c_, camera->Ccd);
+    return;
+  }
+
+  // A box camera that takes a separate lens: its own format from now on, and no
+  // range in force until a lens is chosen, so that nothing is computed into the
+  // rows of the previous camera or checked against its range.
+  vars_.SelCcd = std::to_string(camera->Ccd);
+  vars_.SelFmin.clear();
+  vars_.SelFmax.clear();
+  for (std::string_view lens : catalogue::LensModelsForCcd(camera->Ccd)) {
+    c_.LstLens->AddItem(Q(lens));
+  }
+  ui::EnableAllFormatRows(c_);
+  ui::DisableOtherFormatRows(c_, camera->Ccd);
+  ui::ResetOtherFormatRows(c_, camera->Ccd);
+  ShowCameraData(*camera);
+  if (!catalogue::TakesSingleLens(camera->Model)) return;
+
+  const catalogue::LensRecord& lens = catalogue::LensTable()[catalogue::kSingleLensRow];
+  c_.LstLens->Clear();
+  c_.LstLens->AddItem(Q(lens.Model));
+  c_.LstLens->MakeCurrent(0);
+  vars_.SelCcd = std::to_string(camera->Ccd);
+  vars_.SelFmin = lens.fmin;
+  vars_.SelFmax = lens.fmax;
+  SetText(Field::Txt_ang_f, vars_.SelFmin);
+  SetText(Field::Txt_L_f, vars_.SelFmin);
+  ShowFocalRange(vars_.SelFmin, vars_.SelFmax);
+}
+
+void FrmMain::LstLens_Click() {
+  const catalogue::LensRecord* lens = catalogue::FindLens(c_.LstLens->CurrentText().toStdString());
+  if (lens == nullptr) return;
+  ShowFocalRange(lens->fmin, lens->fmax);
+  vars_.SelFmin = lens->fmin;
+  vars_.SelFmax = lens->fmax;
+  vars_.SelCcd = std::to_string(lens->Ccd);
+  SetText(Field::Txt_ang_f, vars_.SelFmin);
+  SetText(Field::Txt_L_f, vars_.SelFmin);
+  ui::ResetOtherFormatRows(c_, lens->Ccd);
+}
+
+void FrmMain::CheckFocalRange(ui::KeyCode keyCode, const ui::EntryField& box) {
+  const catalogue::RangeWarning warning = catalogue::CheckFocalRangeCore(
+      box.text().toStdString(), keyCode, vars_.SelFmin, vars_.SelFmax);
+  if (warning == catalogue::RangeWarning::None) return;
+  QMessageBox message(QMessageBox::NoIcon, windowTitle(), Q(catalogue::WarningText(warning)),
+                      QMessageBox::Ok, this);
+  message.exec();
+}
+
+}  // namespace app

@@ -1,0 +1,68 @@
+#include "app/frm_main.h"
+
+#include <QIcon>
+#include <QLabel>
+
+#include "optics/angle_of_view.h"
+#include "optics/distance.h"
+#include "optics/focal_length.h"
+#include "optics/illumination.h"
+#include "ui/control_table.h"
+#include "ui/entry_field.h"
+#include "ui/form_builder.h"
+#include "ui/picture_box.h"
+
+namespace app {
+
+FrmMain::FrmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("FrmMain"));
+  setWindowTitle(QString::fromUtf8(ui::kWindowCaption.data(),
+                                   static_cast<qsizetype>(ui::kWindowCaption.size())));
+  QIcon icon(QStringLiteral(":/focimetra/focimetra.svg"));
+  for (int size : {32, 64, 128}) {
+    icon.addFile(QStringLiteral(":/focimetra/focimetra-%1.png").arg(size), QSize(size, size));
+  }
+  setWindowIcon(icon);
+  setFixedSize(ui::ToPixels(ui::kClientWidthTwips), ui::ToPixels(ui::kClientHeightTwips));
+  c_ = ui::BuildForm(*this);
+  ConnectHandlers();
+  Form_Load();
+  Box(optics::Field::Txtillumination_M0).setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::PaintDiagram() {
+  ui::PictureBox& picture = *c_.Picture1;
+  picture.Clear();
+  const QPixmap diagram = c_.Image1->pixmap();
+  // The whole client area, in twips, drawn into 0.65 of itself: the diagram comes
+  // out at 0.65 of its natural size from the box's top-left corner.
+  const double clientWidth = width() * double{ui::kTwipsPerPixel};
+  const double clientHeight = height() * double{ui::kTwipsPerPixel};
+  const double scaleX = clientWidth * 0.65 / clientWidth;
+  const double scaleY = clientHeight * 0.65 / clientHeight;
+  picture.PaintPicture(diagram, QRectF(0, 0, diagram.width() * scaleX, diagram.height() * scaleY),
+                       QRectF(diagram.rect()));
+}
+
+std::string FrmMain::Text(optics::Field field) const { return Box(field).text().toStdString(); }
+
+void FrmMain::SetText(optics::Field field, const std::string& text) {
+  Box(field).WriteText(QString::fromStdString(text));
+}
+
+void FrmMain::SetPartnerText(optics::Field field, const std::string& text) {
+  Box(field).WriteTextExemptFromLengthRule(QString::fromStdString(text));
+}
+
+void FrmMain::SetCaption(optics::ResultCell cell, const std::string& caption) {
+  c_.Result(cell).setText(QString::fromStdString(caption));
+}
+
+void FrmMain::CalcAngleOfView() { optics::CalcAngleOfView(*this); }
+void FrmMain::CalcDistance() { optics::CalcDistance(*this); }
+void FrmMain::CalcFocalLength() { optics::CalcFocalLength(*this); }
+void FrmMain::CalcIllumination() { optics::CalcIllumination(*this); }
+
+}  // namespace app

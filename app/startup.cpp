@@ -1,0 +1,53 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/fonts.h"
+
+namespace app {
+namespace {
+
+bool IsSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+void StartupFailureHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type != QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return;
+  }
+  if (message.contains(QStringLiteral("platform plugin"))) {
+    std::fprintf(stderr,
+                 "focimetra: cannot open a window: the Qt platform plugin could not be loaded "
+                 "(is the display reachable and the Qt platform package installed?)\n");
+  } else {
+    std::fprintf(stderr, "focimetra: %s\n", qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+  }
+  std::_Exit(1);
+}
+
+}  // namespace
+
+std::string MissingDisplayReason() {
+  if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) return {};
+  return "focimetra: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+         "start it from a desktop session";
+}
+
+void InstallStartupFailureHandler() { qInstallMessageHandler(StartupFailureHandler); }
+
+void PrepareApplication(QApplication& application) {
+  qInstallMessageHandler(nullptr);  // the window is up: messages go the usual way
+  QApplication::setApplicationName(QStringLiteral("Focimetra"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Focimetra"));
+  QApplication::setDesktopFileName(QStringLiteral("io.github.focimetra.Focimetra"));
+  // One look on every desktop, so that the layout in twips holds everywhere.
+  application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  ui::RegisterFontSubstitutes();
+}
+
+}  // namespace app

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+class QApplication;
+
+namespace app {
+
+// Why the program cannot open its window here, or empty when it can: without a
+// display (and no platform chosen) the toolkit would abort with a long message.
+std::string MissingDisplayReason();
+
+// Lets a fatal toolkit start-up failure (such as a missing platform plugin) end
+// the program with one plain line and status 1 instead of an abort.
+void InstallStartupFailureHandler();
+
+// Application-wide settings made once before the window is built: name, style
+// and the font substitutes of the window's faces.
+void PrepareApplication(QApplication& application);
+
+}  // namespace app

@@ -1,0 +1,58 @@
+#include "optics/angle_of_view.h"
+
+#include <cmath>
+
+#include "optics/number_text.h"
+#include "optics/rounding.h"
+#include "optics/row_choice.h"
+
+namespace optics {
+namespace {
+
+// The angle is taken from the scene size already rounded to 0.1 m, with the
+// four-decimal circle constant the published tables use.
+double ViewAngle(double sceneSize, double L) {
+  const double a = RoundTo(std::atan(sceneSize / 2 / L), 3);
+  return RoundTo(a * 180 / 3.1415 * 2, 1);
+}
+
+constexpr int kAngleElements = 6;
+
+}  // namespace
+
+AngleTable ComputeAngleOfView(double f, double L) {
+  AngleTable table{};
+  for (std::size_t i = 0; i < kSensorFormats.size(); ++i) {
+    const SensorFormat& format = kSensorFormats[i];
+    const double w = RoundTo(format.width / f * L, 1);
+    const double h = RoundTo(format.height / f * L, 1);
+    const double d = RoundTo(format.diagonal / f * L, 1);
+    table[i] = {w, h, d, ViewAngle(w, L), ViewAngle(h, L), ViewAngle(d, L)};
+  }
+  return table;
+}
+
+void CalcAngleOfView(CalculatorForm& form) {
+  const double f = ReadField(form.Text(Field::Txt_ang_f));
+  const double L = ReadField(form.Text(Field::Txt_ang_L));
+  if (f == 0 || L == 0) {
+    for (int element = 1; element <= kAngleElements; ++element) {
+      for (int format = 0; format < kFormatCount; ++format) {
+        form.SetCaption({ResultTable::AngleOfView, format, element}, "0");
+      }
+    }
+    return;
+  }
+  const AngleTable table = ComputeAngleOfView(f, L);
+  const RowChoice rows = ChooseRows(form.SelCcd());
+  for (int element = 1; element <= kAngleElements; ++element) {
+    for (int format = 0; format < kFormatCount; ++format) {
+      if (!rows.Writes(format)) continue;
+      const double value =
+          table[static_cast<std::size_t>(format)][static_cast<std::size_t>(element - 1)];
+      form.SetCaption({ResultTable::AngleOfView, format, element}, FormatOneDecimal(value));
+    }
+  }
+}
+
+}  // namespace optics

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+namespace optics {
+
+// The entry fields the calculators read and write, named as on the window.
+enum class Field {
+  Txt_ang_f,
+  Txt_ang_L,
+  Txt_L_f,
+  Txt_L_W,
+  Txt_L_H,
+  TxtWandL_W,
+  TxtWandL_H,
+  TxtWandL_L,
+  Txtillumination_M0,
+  Txt_F0,
+  Txt_F1,
+  Txtillumination_M1,
+};
+
+// The three result tables, each with one row per sensor format.
+enum class ResultTable { AngleOfView, Distance, FocalLength };
+
+// One value label: table, row (index into kSensorFormats) and element (1 to 6 for
+// the angle of view, 1 for the others; element 0 is the row title).
+struct ResultCell {
+  ResultTable table;
+  int format;
+  int element;
+};
+
+// What the calculators see of the window. Writing a field's text runs that field's
+// change handling before the write returns, and only when the text differs: the
+// partner-value exchange of the distance and focal-length calculators ends on it.
+class CalculatorForm {
+ public:
+  virtual ~CalculatorForm() = default;
+  virtual std::string Text(Field field) const = 0;
+  virtual void SetText(Field field, const std::string& text) = 0;
+  // A derived partner value: written in full, exempt from the 4-character rule, so
+  // a five-character partner such as "101.3" is neither cut nor rewritten for ever.
+  virtual void SetPartnerText(Field field, const std::string& text) = 0;
+  virtual void SetCaption(ResultCell cell, const std::string& caption) = 0;
+  virtual std::string SelCcd() const = 0;
+  virtual std::string LastSizeBox() const = 0;
+};
+
+}  // namespace optics

@@ -1,0 +1,183 @@
+#include "tools/replay/replay_driver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+#include "app/frm_main.h"
+#include "tools/replay/state_report.h"
+#include "ui/entry_field.h"
+#include "ui/list_box.h"
+
+namespace tools {
+namespace {
+
+struct NamedKey {
+  const char* name;
+  Qt::Key key;
+  const char* text;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {"BS", Qt::Key_Backspace, "\b"}, {"RET", Qt::Key_Return, "\r"},
+    {"ESC", Qt::Key_Escape, "\x1b"}, {"SPACE", Qt::Key_Space, " "},
+    {"DEL", Qt::Key_Delete, "\x7f"}, {"HOME", Qt::Key_Home, ""},
+    {"END", Qt::Key_End, ""},        {"LEFT", Qt::Key_Left, ""},
+    {"RIGHT", Qt::Key_Right, ""},
+};
+
+// The key a keyboard reports for a character: printable ASCII keys carry the
+// upper-case code, anything else is an unknown key that only types its text.
+Qt::Key KeyOf(const QString& character) {
+  const char16_t unit = character.front().unicode();
+  if (character.size() == 1 && unit > 0x20 && unit < 0x7f) {
+    return static_cast<Qt::Key>(QChar(unit).toUpper().unicode());
+  }
+  return unit == u' ' ? Qt::Key_Space : Qt::Key_unknown;
+}
+
+QString CharacterAt(const QString& text, qsizetype& index) {
+  const qsizetype length = text[index].isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
+  const QString character = text.mid(index, length);
+  index += length;
+  return character;
+}
+
+}  // namespace
+
+ReplayDriver::ReplayDriver(app::FrmMain& window, QTextStream& out) : window_(window), out_(out) {
+  qApp->installEventFilter(this);
+}
+
+bool ReplayDriver::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show) {
+    if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+      out_ << "message\t-\t" << box->text() << '\n';
+      out_.flush();
+      QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+QWidget& ReplayDriver::Control(const QString& name) const {
+  QWidget* control = window_.Controls().byName.value(name);
+  if (control == nullptr) throw ReplayError("unknown control \"" + name.toStdString() + "\"");
+  return *control;
+}
+
+QWidget& ReplayDriver::UsableControl(const QString& name) const {
+  QWidget& control = Control(name);
+  if (!control.isEnabled()) throw ReplayError(name.toStdString() + " is disabled");
+  return control;
+}
+
+void ReplayDriver::Focus(const QString& name) {
+  QWidget& control = UsableControl(name);
+  if (control.focusPolicy() == Qt::NoFocus) {
+    throw ReplayError(name.toStdString() + " does not take the focus");
+  }
+  if (QApplication::focusWidget() == &control) return;
+  control.setFocus(Qt::TabFocusReason);
+}
+
+void ReplayDriver::PressCharacter(const QString& character) {
+  QWidget* target = QApplication::focusWidget();
+  QTest::sendKeyEvent(QTest::Press, target, KeyOf(character), character, Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), KeyOf(character), character,
+                      Qt::NoModifier);
+}
+
+void ReplayDriver::PressKey(const QString& key) {
+  if (key.size() == 1 || (key.size() == 2 && key.front().isHighSurrogate())) {
+    PressCharacter(key);
+    return;
+  }
+  for (const NamedKey& named : kNamedKeys) {
+    if (key != QLatin1String(named.name)) continue;
+    const QString text = QString::fromLatin1(named.text);
+    QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), named.key, text, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), named.key, text,
+                        Qt::NoModifier);
+    return;
+  }
+  throw ReplayError("unknown key \"" + key.toStdString() + "\"");
+}
+
+void ReplayDriver::Set(const QString& name, const QString& text) {
+  auto* field = qobject_cast<ui::EntryField*>(&UsableControl(name));
+  if (field == nullptr || field->isReadOnly()) {
+    throw ReplayError(name.toStdString() + " is not an entry field");
+  }
+  // As a paste from the context menu: the whole text replaced, no key press.
+  field->selectAll();
+  field->insert(text);
+}
+
+void ReplayDriver::Click(const QString& name) {
+  QWidget& control = UsableControl(name);
+  if (qobject_cast<QCheckBox*>(&control) == nullptr &&
+      qobject_cast<QRadioButton*>(&control) == nullptr) {
+    throw ReplayError(name.toStdString() + " is not a check box or option button");
+  }
+  // On the indicator, which is always inside the clickable area.
+  QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, QPoint(7, control.height() / 2));
+}
+
+void ReplayDriver::Select(const QString& name, const QString& text) {
+  auto* list = qobject_cast<ui::ListBox*>(&UsableControl(name));
+  if (list == nullptr) throw ReplayError(name.toStdString() + " is not a list box");
+  const QList<QListWidgetItem*> matches = list->findItems(text, Qt::MatchExactly);
+  QListWidgetItem* first = nullptr;
+  for (QListWidgetItem* item : matches) {
+    if (first == nullptr || list->row(item) < list->row(first)) first = item;
+  }
+  if (first == nullptr) {
+    throw ReplayError(name.toStdString() + " has no entry \"" + text.toStdString() + "\"");
+  }
+  list->scrollToItem(first);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list->visualItemRect(first).center());
+}
+
+void ReplayDriver::Screenshot(const QString& path) {
+  if (path.isEmpty() || !window_.grab().save(path, "PNG")) {
+    throw ReplayError("cannot write the screenshot \"" + path.toStdString() + "\"");
+  }
+}
+
+void ReplayDriver::Run(const ScriptLine& line) {
+  const QString& action = line.action;
+  // NAME TEXT actions keep the text after NAME whole, spaces included.
+  if (action == QLatin1String("focus")) {
+    Focus(line.name);
+  } else if (action == QLatin1String("type")) {
+    Focus(line.name);
+    for (qsizetype i = 0; i < line.text.size();) PressCharacter(CharacterAt(line.text, i));
+  } else if (action == QLatin1String("key")) {
+    Focus(line.name);
+    PressKey(line.text);
+  } else if (action == QLatin1String("set")) {
+    Set(line.name, line.text);
+  } else if (action == QLatin1String("click")) {
+    Click(line.name);
+  } else if (action == QLatin1String("select")) {
+    Select(line.name, line.text);
+  } else if (action == QLatin1String("dump")) {
+    for (const QString& text : DumpLines(window_)) out_ << text << '\n';
+  } else if (action == QLatin1String("layout")) {
+    for (const QString& text : LayoutLines(window_)) out_ << text << '\n';
+  } else if (action == QLatin1String("screenshot")) {
+    Screenshot(line.name + (line.text.isEmpty() ? QString() : QLatin1Char(' ') + line.text));
+  } else {
+    throw ReplayError("unknown action \"" + action.toStdString() + "\"");
+  }
+  QCoreApplication::processEvents();
+  out_.flush();
+}
+
+}  // namespace tools

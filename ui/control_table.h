@@ -1,0 +1,64 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace ui {
+
+enum class ControlKind {
+  Label,
+  TextBox,
+  Frame,
+  CheckBox,
+  OptionButton,
+  ListBox,
+  PictureBox,
+  Image,
+  Line
+};
+
+enum class FontRole {
+  Window,   // the window's own Gothic face, 9 pt
+  Value,    // computed values: the window face in bold
+  Company,  // the company label's UI Gothic, 9.75 pt bold
+  Equals,   // the large "=" of the illumination converter, 15.75 pt
+};
+
+enum class ColourRole { Default, Entry, Output };
+
+// One control of the window as designed: geometry in twips (1/1440 inch, 15 to a
+// pixel at 96 dpi) from the top-left corner of its container ("" is the window's
+// client area). A line keeps its end points instead: (left, top) is the first,
+// (left + width, top + height) the second, and one of width and height is 0.
+struct ControlSpec {
+  std::string_view name;  // array members carry their index: "Lbl_angle_4(1)"
+  ControlKind kind;
+  std::string_view container;
+  std::string_view caption;
+  int left;
+  int top;
+  int width;
+  int height;
+  FontRole font = FontRole::Window;
+  ColourRole colour = ColourRole::Default;
+  int lineWidth = 1;  // pixels, lines only
+};
+
+// Every control, containers before their contents, in creation order.
+std::span<const ControlSpec> ControlTable();
+
+// The keyboard focus order of the controls that take the focus.
+std::span<const std::string_view> TabOrder();
+
+inline constexpr std::string_view kWindowCaption = "Focimetra";
+inline constexpr int kClientWidthTwips = 12150;
+inline constexpr int kClientHeightTwips = 9075;
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to logical pixels, to the nearest pixel (a twip count never falls on a half).
+constexpr int ToPixels(int twips) {
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+}  // namespace ui

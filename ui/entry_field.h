@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include "ui/key_code.h"
+
+namespace ui {
+
+// A single-line text box with the event semantics the calculators rely on:
+// - every change of the text, typed or written by the program, raises Change before
+//   the change returns; writing the text the box already holds raises nothing;
+// - every key that produces a character (and Backspace, Return, Escape) first goes
+//   through KeyPress with its code, which the handler may replace: 0 discards the
+//   key, 8 acts as Backspace; Delete, the arrows, Home, End and the Ctrl and Alt
+//   shortcuts edit as the platform does without passing it;
+// - GotFocus is raised when the focus moves to the box within the window, but not
+//   when it comes back from a message box, a popup or another application.
+class EntryField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  explicit EntryField(QWidget* parent = nullptr);
+
+  // The program's write of the whole text.
+  void WriteText(const QString& text);
+
+  // A write that the length rule leaves alone while its change handling runs.
+  void WriteTextExemptFromLengthRule(const QString& text);
+  bool InExemptWrite() const { return exemptWrite_; }
+
+  // Applies a key code as the handler left it, for the typed character.
+  void ApplyKeyCode(KeyCode keyCode, const QString& typed);
+
+ signals:
+  void KeyPress(ui::KeyCode& keyCode);
+  void Change();
+  void GotFocus();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+
+ private:
+  void TypeCharacter(const QString& character);
+  void OnTextChanged(const QString& text);
+
+  QString lastText_;  // the text the last Change was raised for
+  bool exemptWrite_ = false;
+  bool gotFocusByMouse_ = false;
+};
+
+// The key code of one typed character: its code when it is in the single-byte
+// range, else a code that counts as "any other character".
+KeyCode KeyCodeOfCharacter(const QString& character);
+
+}  // namespace ui

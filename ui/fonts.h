@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+#include "ui/control_table.h"
+
+namespace ui {
+
+// The faces the window was designed with are Windows fonts. Registers the
+// metric-compatible IPA Gothic faces, then any Japanese-capable sans face, as their
+// substitutes, so that elsewhere the layout keeps its proportions. Call once,
+// before the window is built.
+void RegisterFontSubstitutes();
+
+QFont FontFor(FontRole role);
+
+// Whether a face close to the designed one is installed; when none is, the window
+// still shows in the platform's default sans face.
+bool HasDesignedFace();
+
+}  // namespace ui

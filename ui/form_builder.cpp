@@ -1,0 +1,159 @@
+#include "ui/form_builder.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "ui/control_table.h"
+#include "ui/entry_field.h"
+#include "ui/fonts.h"
+#include "ui/list_box.h"
+#include "ui/picture_box.h"
+
+namespace ui {
+namespace {
+
+const QColor kEntryBackground(255, 255, 128);
+const QColor kOutputBackground(0, 255, 255);
+const QColor kOutputText(0, 0, 255);
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Colour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, colour);
+  widget.setPalette(palette);
+}
+
+QWidget* MakeEntry(const ControlSpec& spec, QWidget* parent) {
+  auto* field = new EntryField(parent);
+  if (spec.colour == ColourRole::Output) {
+    field->setReadOnly(true);  // written by the converter only
+    Colour(*field, QPalette::Base, kOutputBackground);
+    Colour(*field, QPalette::Text, kOutputText);
+  } else {
+    Colour(*field, QPalette::Base, kEntryBackground);
+  }
+  return field;
+}
+
+QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
+  const QString caption = Text(spec.caption);
+  switch (spec.kind) {
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::TextBox:
+      return MakeEntry(spec, parent);
+    case ControlKind::Frame:
+      return new QGroupBox(caption, parent);
+    case ControlKind::CheckBox:
+      return new QCheckBox(caption, parent);
+    case ControlKind::OptionButton:
+      return new QRadioButton(caption, parent);
+    case ControlKind::ListBox:
+      return new ListBox(parent);
+    case ControlKind::PictureBox: {
+      auto* picture = new PictureBox(parent);
+      Colour(*picture, QPalette::Window, Qt::white);
+      return picture;
+    }
+    case ControlKind::Image: {
+      // Holds the diagram; it is seen only through the picture box.
+      auto* image = new QLabel(parent);
+      image->setPixmap(QPixmap(QStringLiteral(":/focimetra/diagram.png")));
+      image->hide();
+      return image;
+    }
+    case ControlKind::Line: {
+      auto* line = new QWidget(parent);
+      line->setAutoFillBackground(true);
+      Colour(*line, QPalette::Window, Qt::black);
+      return line;
+    }
+  }
+  return nullptr;
+}
+
+template <typename T>
+T* Find(const FormControls& controls, const QString& name) {
+  return qobject_cast<T*>(controls.byName.value(name));
+}
+
+void CollectHandles(FormControls& c) {
+  for (int i = 0; i < kEntryFieldCount; ++i) {
+    c.fields[static_cast<std::size_t>(i)] =
+        Find<EntryField>(c, FieldName(static_cast<optics::Field>(i)));
+  }
+  for (int table = 0; table < 3; ++table) {
+    const auto resultTable = static_cast<optics::ResultTable>(table);
+    for (int format = 0; format < optics::kFormatCount; ++format) {
+      const QString array = ResultArrayName(resultTable, format);
+      for (int element = 0; element <= FormControls::ValueCount(resultTable); ++element) {
+        c.results[static_cast<std::size_t>(table)][static_cast<std::size_t>(format)]
+                 [static_cast<std::size_t>(element)] = Find<QLabel>(c, MemberName(array, element));
+      }
+    }
+  }
+  for (int i = 0; i < 3; ++i) {
+    c.OptCameraType[static_cast<std::size_t>(i)] =
+        Find<QRadioButton>(c, MemberName(QStringLiteral("OptCameraType"), i));
+  }
+  c.ChkCameraSelect = Find<QCheckBox>(c, QStringLiteral("ChkCameraSelect"));
+  c.FraCameraSlect = Find<QGroupBox>(c, QStringLiteral("FraCameraSlect"));
+  c.FraCameraType = Find<QGroupBox>(c, QStringLiteral("FraCameraType"));
+  c.FraLens = Find<QGroupBox>(c, QStringLiteral("FraLens"));
+  c.LstCamera = Find<ListBox>(c, QStringLiteral("LstCamera"));
+  c.LstLens = Find<ListBox>(c, QStringLiteral("LstLens"));
+  c.Lblccd = Find<QLabel>(c, QStringLiteral("Lblccd"));
+  c.Lblfmax = Find<QLabel>(c, QStringLiteral("Lblfmax"));
+  c.Lblfmin = Find<QLabel>(c, QStringLiteral("Lblfmin"));
+  c.LblPic_a = Find<QLabel>(c, QStringLiteral("LblPic_a"));
+  c.LblPic_b = Find<QLabel>(c, QStringLiteral("LblPic_b"));
+  c.LblPic_ab = Find<QLabel>(c, QStringLiteral("LblPic_ab"));
+  c.Picture1 = Find<PictureBox>(c, QStringLiteral("Picture1"));
+  c.Image1 = Find<QLabel>(c, QStringLiteral("Image1"));
+}
+
+}  // namespace
+
+QRect PixelGeometry(const ControlSpec& spec) {
+  if (spec.kind == ControlKind::Line) {
+    const int x = ToPixels(spec.left);
+    const int y = ToPixels(spec.top);
+    if (spec.height == 0) return {x, y, ToPixels(spec.left + spec.width) - x, spec.lineWidth};
+    return {x, y, spec.lineWidth, ToPixels(spec.top + spec.height) - y};
+  }
+  return {ToPixels(spec.left), ToPixels(spec.top), ToPixels(spec.width), ToPixels(spec.height)};
+}
+
+FormControls BuildForm(QWidget& window) {
+  FormControls controls;
+  window.setFont(FontFor(FontRole::Window));
+  for (const ControlSpec& spec : ControlTable()) {
+    QWidget* container =
+        spec.container.empty() ? &window : controls.byName.value(Text(spec.container));
+    QWidget* control = MakeControl(spec, container);
+    control->setObjectName(Text(spec.name));
+    control->setGeometry(PixelGeometry(spec));
+    if (spec.font != FontRole::Window) control->setFont(FontFor(spec.font));
+    controls.byName.insert(control->objectName(), control);
+  }
+  QWidget* previous = nullptr;
+  for (std::string_view name : TabOrder()) {
+    QWidget* next = controls.byName.value(Text(name));
+    next->setFocusPolicy(Qt::StrongFocus);
+    if (previous != nullptr) QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+  CollectHandles(controls);
+  return controls;
+}
+
+}  // namespace ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/control_table.h"
+#include "ui/form_controls.h"
+
+#include <QRect>
+
+class QWidget;
+
+namespace ui {
+
+// Builds every control of the window from the control table into window: kind,
+// container, caption, geometry, font, colours and tab order.
+FormControls BuildForm(QWidget& window);
+
+// A control's geometry in logical pixels, relative to its container.
+QRect PixelGeometry(const ControlSpec& spec);
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <array>
+
+#include "optics/calculator_form.h"
+#include "optics/sensor_format.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+namespace ui {
+
+class EntryField;
+class ListBox;
+class PictureBox;
+
+inline constexpr int kEntryFieldCount = 12;
+inline constexpr int kAngleElements = 7;  // row title and six values
+
+// The realised window: every control by name, and typed handles on the ones the
+// program's procedures address.
+struct FormControls {
+  QHash<QString, QWidget*> byName;
+
+  std::array<EntryField*, kEntryFieldCount> fields{};  // by optics::Field
+  // Result labels by table, format (index into the sensor-format table) and element.
+  std::array<std::array<std::array<QLabel*, kAngleElements>, optics::kFormatCount>, 3> results{};
+
+  QCheckBox* ChkCameraSelect = nullptr;
+  QGroupBox* FraCameraSlect = nullptr;
+  QGroupBox* FraCameraType = nullptr;
+  QGroupBox* FraLens = nullptr;
+  std::array<QRadioButton*, 3> OptCameraType{};
+  ListBox* LstCamera = nullptr;
+  ListBox* LstLens = nullptr;
+  QLabel* Lblccd = nullptr;
+  QLabel* Lblfmax = nullptr;
+  QLabel* Lblfmin = nullptr;
+  QLabel* LblPic_a = nullptr;
+  QLabel* LblPic_b = nullptr;
+  QLabel* LblPic_ab = nullptr;
+  PictureBox* Picture1 = nullptr;
+  QLabel* Image1 = nullptr;
+
+  EntryField& Field(optics::Field field) const { return *fields[static_cast<std::size_t>(field)]; }
+  QLabel& Result(optics::ResultCell cell) const {
+    return *results[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.format)]
+                   [static_cast<std::size_t>(cell.element)];
+  }
+  // Value elements of a table's rows: 6 for the angle of view, 1 for the others.
+  static constexpr int ValueCount(optics::ResultTable table) {
+    return table == optics::ResultTable::AngleOfView ? 6 : 1;
+  }
+};
+
+// The control name of an entry field, and of a result row's label array.
+QString FieldName(optics::Field field);
+QString ResultArrayName(optics::ResultTable table, int format);
+QString MemberName(const QString& array, int index);
+
+}  // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace ui {
+
+// A sorted single-selection list whose Click is raised whenever an entry becomes
+// the current one, by the user (mouse or arrow keys) or by the program. Clearing
+// the list and adding entries raise nothing and never change the current entry.
+class ListBox : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit ListBox(QWidget* parent = nullptr);
+
+  void AddItem(const QString& text);
+  void Clear();
+  // Makes the entry at index current; raises Click when it was not current already.
+  void MakeCurrent(int index);
+  // The text of the current entry, empty when there is none.
+  QString CurrentText() const;
+
+ signals:
+  void Click();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+};
+
+}  // namespace ui

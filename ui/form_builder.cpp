@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "ui/accessibility.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/fonts.h"
@@ -143,6 +144,10 @@ FormControls BuildForm(QWidget& window) {
     control->setObjectName(Text(spec.name));
     control->setGeometry(PixelGeometry(spec));
     if (spec.font != FontRole::Window) control->setFont(FontFor(spec.font));
+    // Values stand centred under their column headings.
+    if (spec.font == FontRole::Value) {
+      static_cast<QLabel*>(control)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
     controls.byName.insert(control->objectName(), control);
   }
   QWidget* previous = nullptr;
@@ -153,6 +158,7 @@ FormControls BuildForm(QWidget& window) {
     previous = next;
   }
   CollectHandles(controls);
+  DescribeForAssistiveTechnology(controls);
   return controls;
 }
 

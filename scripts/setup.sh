@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Focimetra need,
+# and does nothing when all of them are present. Runs apt-get as root, through
+# sudo otherwise.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake make g++ pkgconf qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
+  # the window's Japanese Gothic faces
+  fonts-ipafont-gothic
+  # tests: unit tests, sanitizers, end-to-end on a virtual X server read through AT-SPI
+  libgtest-dev clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
+  # tests: the desktop entry and the AppStream metadata
+  desktop-file-utils appstream
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"

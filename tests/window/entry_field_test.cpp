@@ -1,0 +1,171 @@
+// The event semantics of an entry field: which keys reach the key handler and
+// with what code, how the handler's code is applied, when Change and GotFocus run.
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/entry_field.h"
+#include "ui/numeric_entry.h"
+
+using ui::EntryField;
+using ui::KeyCode;
+
+class EntryFieldTest : public QObject {
+  Q_OBJECT
+
+  QWidget window_;
+  EntryField* field_ = nullptr;
+  QLineEdit* other_ = nullptr;
+  QList<int> codes_;      // codes seen by the key handler
+  int replaceWith_ = -1;  // code the handler hands back, -1 to keep it
+
+ private slots:
+  void initTestCase() {
+    field_ = new EntryField(&window_);
+    other_ = new QLineEdit(&window_);
+    other_->move(0, 40);
+    connect(field_, &EntryField::KeyPress, this, [this](KeyCode& code) {
+      codes_.append(code);
+      if (replaceWith_ >= 0) code = static_cast<KeyCode>(replaceWith_);
+    });
+    window_.show();
+    window_.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window_));
+  }
+
+  void init() {
+    field_->setFocus();
+    field_->WriteText({});
+    codes_.clear();
+    replaceWith_ = -1;
+  }
+
+  void writeRaisesChangeOnlyForADifferentText() {
+    QSignalSpy changes(field_, &EntryField::Change);
+    field_->WriteText(QStringLiteral("12"));
+    QCOMPARE(changes.count(), 1);
+    field_->WriteText(QStringLiteral("12"));
+    QCOMPARE(changes.count(), 1);
+  }
+
+  void pasteOfTheSameTextIsNoChange() {
+    field_->WriteText(QStringLiteral("12"));
+    QSignalSpy changes(field_, &EntryField::Change);
+    field_->selectAll();
+    field_->insert(QStringLiteral("12"));
+    QCOMPARE(changes.count(), 0);
+  }
+
+  void changeRunsBeforeTheWriteReturns() {
+    QString seen;
+    auto connection = connect(field_, &EntryField::Change, this, [&] { seen = field_->text(); });
+    field_->WriteText(QStringLiteral("7"));
+    disconnect(connection);
+    QCOMPARE(seen, QStringLiteral("7"));
+  }
+
+  void keyCodes_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("code");  // -1: the key does not reach the handler
+    QTest::newRow("digit") << int{Qt::Key_5} << "5" << 0 << int{'5'};
+    QTest::newRow("letter") << int{Qt::Key_A} << "a" << 0 << int{'a'};
+    QTest::newRow("space") << int{Qt::Key_Space} << " " << 0 << int{' '};
+    QTest::newRow("backspace") << int{Qt::Key_Backspace} << "\b" << 0 << 8;
+    QTest::newRow("return") << int{Qt::Key_Return} << "\r" << 0 << 13;
+    QTest::newRow("escape") << int{Qt::Key_Escape} << "\x1b" << 0 << 27;
+    QTest::newRow("beyond single byte") << int{Qt::Key_unknown} << "\u3042" << 0 << 0x7fff;
+    QTest::newRow("delete") << int{Qt::Key_Delete} << "\x7f" << 0 << -1;
+    QTest::newRow("left") << int{Qt::Key_Left} << "" << 0 << -1;
+    QTest::newRow("ctrl+v as X11 sends it")
+        << int{Qt::Key_V} << "\x16" << int{Qt::ControlModifier} << -1;
+    QTest::newRow("ctrl+v as tests send it")
+        << int{Qt::Key_V} << "v" << int{Qt::ControlModifier} << -1;
+    QTest::newRow("alt+1") << int{Qt::Key_1} << "1" << int{Qt::AltModifier} << -1;
+  }
+
+  void keyCodes() {
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(int, modifiers);
+    QFETCH(int, code);
+    QTest::sendKeyEvent(QTest::Press, field_, static_cast<Qt::Key>(key), text,
+                        Qt::KeyboardModifiers(modifiers));
+    if (code < 0) {
+      QVERIFY(codes_.isEmpty());
+    } else {
+      QCOMPARE(codes_, QList<int>{code});
+    }
+  }
+
+  void handlerCodeIsApplied_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<int>("handlerCode");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("discard") << "12" << 2 << 0 << 0 << "12";
+    QTest::newRow("backspace at the caret") << "12" << 2 << 0 << 8 << "1";
+    QTest::newRow("backspace over a selection") << "1234" << 1 << 2 << 8 << "14";
+    QTest::newRow("typed character replaces the selection") << "1234" << 0 << 4 << -1 << "9";
+    QTest::newRow("typed character at the caret") << "12" << 1 << 0 << -1 << "192";
+  }
+
+  void handlerCodeIsApplied() {
+    QFETCH(QString, before);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(int, handlerCode);
+    QFETCH(QString, after);
+    field_->WriteText(before);
+    field_->setCursorPosition(selectionStart);
+    if (selectionLength > 0) field_->setSelection(selectionStart, selectionLength);
+    replaceWith_ = handlerCode;
+    QTest::keyClick(field_, Qt::Key_9, Qt::NoModifier);
+    QCOMPARE(field_->text(), after);
+  }
+
+  void pasteDoesNotPassTheKeyHandler() {
+    field_->selectAll();
+    field_->insert(QStringLiteral("abc"));
+    QVERIFY(codes_.isEmpty());
+    QCOMPARE(field_->text(), QStringLiteral("abc"));
+  }
+
+  void gotFocusOnTabAndProgramButNotOnReturnToTheWindow() {
+    QSignalSpy gotFocus(field_, &EntryField::GotFocus);
+    other_->setFocus(Qt::OtherFocusReason);
+    field_->setFocus(Qt::TabFocusReason);
+    QCOMPARE(gotFocus.count(), 1);
+    other_->setFocus(Qt::OtherFocusReason);
+    field_->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(gotFocus.count(), 2);
+    other_->setFocus(Qt::OtherFocusReason);
+    field_->setFocus(Qt::ActiveWindowFocusReason);
+    field_->clearFocus();
+    field_->setFocus(Qt::PopupFocusReason);
+    QCOMPARE(gotFocus.count(), 2);
+  }
+
+  void clickIntoTheFieldKeepsTheFocusSelection() {
+    connect(field_, &EntryField::GotFocus, this, [this] { ui::SelectWholeText(*field_); });
+    field_->WriteText(QStringLiteral("123"));
+    other_->setFocus(Qt::OtherFocusReason);
+    QTest::mouseClick(field_, Qt::LeftButton, Qt::NoModifier, QPoint(4, field_->height() / 2));
+    QCOMPARE(field_->selectedText(), QStringLiteral("123"));
+  }
+
+  void lengthRuleCutsToFourUnlessExempt() {
+    connect(field_, &EntryField::Change, this, [this] { ui::LimitTextLength(*field_, 5); });
+    field_->WriteText(QStringLiteral("12345"));
+    QCOMPARE(field_->text(), QStringLiteral("1234"));
+    field_->WriteTextExemptFromLengthRule(QStringLiteral("101.3"));
+    QCOMPARE(field_->text(), QStringLiteral("101.3"));
+    field_->WriteText(QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600"));
+    QCOMPARE(field_->text(), QStringLiteral("\U0001F600\U0001F600\U0001F600\U0001F600"));
+  }
+};
+
+QTEST_MAIN(EntryFieldTest)
+#include "entry_field_test.moc"

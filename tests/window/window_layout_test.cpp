@@ -1,0 +1,168 @@
+// The window as built: every control of the control table with its container,
+// geometry, caption, font and colours; the tab order; the diagram at 0.65 scale.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+#include "app/frm_main.h"
+#include "app/startup.h"
+#include "ui/control_table.h"
+#include "ui/entry_field.h"
+#include "ui/form_builder.h"
+#include "ui/picture_box.h"
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString CaptionOf(const QWidget* widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+  if (const auto* field = qobject_cast<const QLineEdit*>(widget)) return field->text();
+  return {};
+}
+
+// Bounding box of the pixels that are not (nearly) white.
+QRect InkBounds(const QImage& image) {
+  QRect bounds;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 200) bounds |= QRect(x, y, 1, 1);
+    }
+  }
+  return bounds;
+}
+
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+  Q_OBJECT
+
+  app::FrmMain* window_ = nullptr;
+
+  QWidget* Control(const char* name) const {
+    return window_->Controls().byName.value(QString::fromLatin1(name));
+  }
+
+ private slots:
+  void initTestCase() {
+    app::PrepareApplication(*qApp);
+    window_ = new app::FrmMain;
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+  }
+
+  void cleanupTestCase() { delete window_; }
+
+  void windowIsFixedWithCaptionAndIcon() {
+    QCOMPARE(window_->size(), QSize(810, 605));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Focimetra"));
+    QVERIFY(!window_->windowIcon().pixmap(32, 32).isNull());
+  }
+
+  void everyControlStandsAsDesigned() {
+    const QStringList runtimeCaptions = {"Lblccd",   "Lblfmin",  "Lblfmax",
+                                         "LblPic_a", "LblPic_b", "LblPic_ab"};
+    for (const ui::ControlSpec& spec : ui::ControlTable()) {
+      const QString name = Q(spec.name);
+      const QWidget* control = window_->Controls().byName.value(name);
+      QVERIFY2(control != nullptr, qPrintable(name));
+      QCOMPARE(control->objectName(), name);
+      const QString container =
+          spec.container.empty() ? QStringLiteral("FrmMain") : Q(spec.container);
+      QCOMPARE(control->parentWidget()->objectName(), container);
+      QCOMPARE(control->geometry(), ui::PixelGeometry(spec));
+      if (!runtimeCaptions.contains(name)) QCOMPARE(CaptionOf(control), Q(spec.caption));
+    }
+  }
+
+  void twipsBecomePixels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("picture box") << "Picture1" << QRect(24, 32, 521, 257);
+    QTest::newRow("wide row title") << "Lbl_angle_3(0)" << QRect(120, 64, 57, 17);
+    QTest::newRow("rounded down") << "Label4(4)" << QRect(429, 16, 81, 17);
+    QTest::newRow("rounded up") << "Txt_L_W" << QRect(64, 45, 41, 18);
+    QTest::newRow("check box on the panel edge") << "ChkCameraSelect" << QRect(48, 416, 97, 17);
+    QTest::newRow("thick vertical line") << "Line4(0)" << QRect(176, 16, 2, 88);
+    QTest::newRow("thin horizontal line") << "Line2" << QRect(104, 56, 408, 1);
+  }
+
+  void twipsBecomePixels() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QCOMPARE(window_->Controls().byName.value(name)->geometry(), geometry);
+  }
+
+  void fontsAndColours() {
+    QCOMPARE(window_->font().family(), QStringLiteral("ＭＳ ゴシック"));
+    QCOMPARE(window_->font().pointSizeF(), 9.0);
+    QVERIFY(!Control("Lbl_angle_2(0)")->font().bold());
+    QVERIFY(Control("Lbl_angle_2(6)")->font().bold());
+    QVERIFY(Control("lbl_f_3(1)")->font().bold());
+    QCOMPARE(Control("Label3")->font().family(), QStringLiteral("MS UI Gothic"));
+    QCOMPARE(Control("Label3")->font().pointSizeF(), 9.75);
+    QVERIFY(Control("Label3")->font().bold());
+    QCOMPARE(Control("Label2(2)")->font().pointSizeF(), 15.75);
+    QCOMPARE(Control("Txt_F0")->palette().color(QPalette::Base), QColor(255, 255, 128));
+    QCOMPARE(Control("Txtillumination_M1")->palette().color(QPalette::Base), QColor(0, 255, 255));
+    QCOMPARE(Control("Txtillumination_M1")->palette().color(QPalette::Text), QColor(0, 0, 255));
+    QVERIFY(qobject_cast<QLineEdit*>(Control("Txtillumination_M1"))->isReadOnly());
+  }
+
+  void startsWithZeroesAndTheFocusInTheFirstField() {
+    QCOMPARE(QApplication::focusWidget(), Control("Txtillumination_M0"));
+    for (const ui::ControlSpec& spec : ui::ControlTable()) {
+      if (spec.font == ui::FontRole::Value) {
+        QCOMPARE(qobject_cast<QLabel*>(window_->Controls().byName.value(Q(spec.name)))->text(),
+                 QStringLiteral("0"));
+      }
+    }
+  }
+
+  void tabSkipsThePanelWhileItIsDisabled() {
+    const QStringList expected = {"Txt_F0",
+                                  "Txt_F1",
+                                  "TxtWandL_W",
+                                  "TxtWandL_H",
+                                  "TxtWandL_L",
+                                  "Txt_ang_f",
+                                  "Txt_ang_L",
+                                  "Txt_L_f",
+                                  "Txt_L_W",
+                                  "Txt_L_H",
+                                  "ChkCameraSelect",
+                                  "Txtillumination_M1",
+                                  "Txtillumination_M0"};
+    Control("Txtillumination_M0")->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, expected);
+  }
+
+  void diagramIsDrawnOnceAtSixtyFivePercentFromTheCorner() {
+    const QImage diagram(QStringLiteral(":/focimetra/diagram.png"));
+    QCOMPARE(diagram.size(), QSize(738, 370));
+    const QImage canvas = window_->Controls().Picture1->Canvas();
+    const QRect expected = InkBounds(diagram);
+    const QRect drawn = InkBounds(canvas);
+    QVERIFY2(qAbs(drawn.left() - expected.left() * 0.65) <= 2, "left");
+    QVERIFY2(qAbs(drawn.top() - expected.top() * 0.65) <= 2, "top");
+    QVERIFY2(qAbs(drawn.right() - expected.right() * 0.65) <= 2, "right");
+    QVERIFY2(qAbs(drawn.bottom() - expected.bottom() * 0.65) <= 2, "bottom");
+  }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"

@@ -1,0 +1,90 @@
+#include "ui/accessibility.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "ui/entry_field.h"
+#include "ui/list_box.h"
+
+namespace ui {
+namespace {
+
+using optics::Field;
+using optics::ResultTable;
+
+struct FieldName {
+  Field field;
+  const char* name;
+};
+
+constexpr FieldName kFieldNames[] = {
+    {Field::Txt_ang_f, "Angle of view: f [mm]"},
+    {Field::Txt_ang_L, "Angle of view: L [m]"},
+    {Field::Txt_L_f, "Object distance: f [mm]"},
+    {Field::Txt_L_W, "Object distance: W [m]"},
+    {Field::Txt_L_H, "Object distance: H [m]"},
+    {Field::TxtWandL_W, "Focal length: W [m]"},
+    {Field::TxtWandL_H, "Focal length: H [m]"},
+    {Field::TxtWandL_L, "Focal length: L [m]"},
+    {Field::Txtillumination_M0, "Minimum illumination: known illumination [lux]"},
+    {Field::Txt_F0, "Minimum illumination: F-number of the known illumination"},
+    {Field::Txt_F1, "Minimum illumination: target F-number"},
+    {Field::Txtillumination_M1, "Minimum illumination: converted illumination [lux]"},
+};
+
+const char* TableName(ResultTable table) {
+  switch (table) {
+    case ResultTable::AngleOfView:
+      return "angle of view";
+    case ResultTable::Distance:
+      return "object distance";
+    case ResultTable::FocalLength:
+      return "focal length";
+  }
+  return "";
+}
+
+QString ColumnHeading(ResultTable table, int element) {
+  static const char* const kAngleColumns[] = {"W[m]",   "H[m]",   "Diagonal[m]",
+                                              "W[deg]", "H[deg]", "Diagonal[deg]"};
+  switch (table) {
+    case ResultTable::AngleOfView:
+      return QString::fromLatin1(kAngleColumns[static_cast<std::size_t>(element - 1)]);
+    case ResultTable::Distance:
+      return QStringLiteral("L[m]");
+    case ResultTable::FocalLength:
+      return QStringLiteral("f[mm]");
+  }
+  return {};
+}
+
+}  // namespace
+
+void DescribeForAssistiveTechnology(const FormControls& controls) {
+  for (const FieldName& entry : kFieldNames) {
+    controls.Field(entry.field).setAccessibleName(QString::fromLatin1(entry.name));
+  }
+  for (ResultTable table :
+       {ResultTable::AngleOfView, ResultTable::Distance, ResultTable::FocalLength}) {
+    for (int format = 0; format < optics::kFormatCount; ++format) {
+      const std::string_view caption =
+          optics::kSensorFormats[static_cast<std::size_t>(format)].caption;
+      const QString row =
+          QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+      const QString calculator = QString::fromLatin1(TableName(table));
+      controls.Result({table, format, 0})
+          .setAccessibleDescription(QStringLiteral("row title, %1").arg(calculator));
+      for (int element = 1; element <= FormControls::ValueCount(table); ++element) {
+        // The label's text stays its accessible name, so a screen reader reads the value.
+        controls.Result({table, format, element})
+            .setAccessibleDescription(
+                QStringLiteral("%1, %2, %3").arg(row, ColumnHeading(table, element), calculator));
+      }
+    }
+  }
+  controls.FraCameraSlect->setAccessibleName(QStringLiteral("Camera and lens selection"));
+  controls.LstCamera->setAccessibleName(QStringLiteral("Camera models"));
+  controls.LstLens->setAccessibleName(QStringLiteral("Lens models"));
+}
+
+}  // namespace ui

@@ -12,12 +12,12 @@ namespace {
 using optics::Field;
 using optics::ResultTable;
 
-struct FieldName {
+struct AccessibleFieldName {
   Field field;
   const char* name;
 };
 
-constexpr FieldName kFieldNames[] = {
+constexpr AccessibleFieldName kFieldNames[] = {
     {Field::Txt_ang_f, "Angle of view: f [mm]"},
     {Field::Txt_ang_L, "Angle of view: L [m]"},
     {Field::Txt_L_f, "Object distance: f [mm]"},
@@ -61,7 +61,7 @@ QString ColumnHeading(ResultTable table, int element) {
 }  // namespace
 
 void DescribeForAssistiveTechnology(const FormControls& controls) {
-  for (const FieldName& entry : kFieldNames) {
+  for (const AccessibleFieldName& entry : kFieldNames) {
     controls.Field(entry.field).setAccessibleName(QString::fromLatin1(entry.name));
   }
   for (ResultTable table :

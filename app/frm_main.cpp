@@ -8,6 +8,7 @@
 #include "optics/focal_length.h"
 #include "optics/illumination.h"
 #include "ui/control_table.h"
+#include "ui/diagram.h"
 #include "ui/entry_field.h"
 #include "ui/form_builder.h"
 #include "ui/picture_box.h"
@@ -42,8 +43,9 @@ void FrmMain::PaintDiagram() {
   const double clientHeight = height() * double{ui::kTwipsPerPixel};
   const double scaleX = clientWidth * 0.65 / clientWidth;
   const double scaleY = clientHeight * 0.65 / clientHeight;
-  picture.PaintPicture(diagram, QRectF(0, 0, diagram.width() * scaleX, diagram.height() * scaleY),
-                       QRectF(diagram.rect()));
+  const QSizeF size(diagram.width() * scaleX, diagram.height() * scaleY);
+  picture.PaintPicture(ui::RenderDiagram(diagram, size, picture.devicePixelRatioF()),
+                       QPointF(0, 0));
 }
 
 std::string FrmMain::Text(optics::Field field) const { return Box(field).text().toStdString(); }

@@ -7,6 +7,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/control_table.h"
+#include "ui/diagram.h"
 #include "ui/entry_field.h"
 #include "ui/fonts.h"
 #include "ui/list_box.h"
@@ -68,7 +69,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::Image: {
       // Holds the diagram; it is seen only through the picture box.
       auto* image = new QLabel(parent);
-      image->setPixmap(QPixmap(QStringLiteral(":/focimetra/diagram.png")));
+      image->setPixmap(QPixmap(QString::fromLatin1(kDiagramPicture)));
       image->hide();
       return image;
     }

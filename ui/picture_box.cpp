@@ -18,11 +18,10 @@ void PictureBox::Clear() {
   update();
 }
 
-void PictureBox::PaintPicture(const QPixmap& picture, const QRectF& target, const QRectF& source) {
+void PictureBox::PaintPicture(const QPixmap& picture, const QPointF& target) {
   if (canvas_.isNull()) Clear();
   QPainter painter(&canvas_);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawPixmap(target, picture, source);
+  painter.drawPixmap(target, picture);
   update();
 }
 

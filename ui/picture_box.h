@@ -14,10 +14,9 @@ class PictureBox : public QFrame {
   explicit PictureBox(QWidget* parent = nullptr);
 
   void Clear();
-  // Draws picture scaled so that source (in the picture's pixels) fills target
-  // (in the box's logical pixels from its inner top-left corner); what falls
-  // outside the box is clipped.
-  void PaintPicture(const QPixmap& picture, const QRectF& target, const QRectF& source);
+  // Draws picture into target (logical pixels from the box's inner top-left
+  // corner); what falls outside the box is clipped.
+  void PaintPicture(const QPixmap& picture, const QPointF& target);
   const QImage& Canvas() const { return canvas_; }
 
  protected:

@@ -85,11 +85,26 @@ void ReplayDriver::Focus(const QString& name) {
   control.setFocus(Qt::TabFocusReason);
 }
 
-void ReplayDriver::PressCharacter(const QString& character) {
+QWidget& ReplayDriver::KeyTarget() {
+  // A message box closed during the last key leaves the window to be activated
+  // again, as a window manager would; the focus then returns to its field.
+  if (QApplication::activeWindow() != &window_) {
+    window_.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window_)) throw ReplayError("the window is not active");
+  }
   QWidget* target = QApplication::focusWidget();
-  QTest::sendKeyEvent(QTest::Press, target, KeyOf(character), character, Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), KeyOf(character), character,
-                      Qt::NoModifier);
+  if (target == nullptr) throw ReplayError("no control has the focus");
+  return *target;
+}
+
+void ReplayDriver::SendKey(Qt::Key key, const QString& text) {
+  QWidget& target = KeyTarget();
+  QTest::sendKeyEvent(QTest::Press, &target, key, text, Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::Release, &KeyTarget(), key, text, Qt::NoModifier);
+}
+
+void ReplayDriver::PressCharacter(const QString& character) {
+  SendKey(KeyOf(character), character);
 }
 
 void ReplayDriver::PressKey(const QString& key) {
@@ -99,10 +114,7 @@ void ReplayDriver::PressKey(const QString& key) {
   }
   for (const NamedKey& named : kNamedKeys) {
     if (key != QLatin1String(named.name)) continue;
-    const QString text = QString::fromLatin1(named.text);
-    QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), named.key, text, Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), named.key, text,
-                        Qt::NoModifier);
+    SendKey(named.key, QString::fromLatin1(named.text));
     return;
   }
   throw ReplayError("unknown key \"" + key.toStdString() + "\"");

@@ -39,6 +39,8 @@ class ReplayDriver : public QObject {
   QWidget& Control(const QString& name) const;
   QWidget& UsableControl(const QString& name) const;
   void Focus(const QString& name);
+  QWidget& KeyTarget();
+  void SendKey(Qt::Key key, const QString& text);
   void PressCharacter(const QString& character);
   void PressKey(const QString& key);
   void Set(const QString& name, const QString& text);

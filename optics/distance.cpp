@@ -3,7 +3,7 @@
 #include "optics/number_text.h"
 #include "optics/partner_value.h"
 #include "optics/rounding.h"
-#include "optics/row_choice.h"
+#include "optics/value_rows.h"
 
 namespace optics {
 
@@ -26,12 +26,7 @@ void CalcDistance(CalculatorForm& form) {
   if ((size.width > 0 || size.height > 0) && !form.Text(Field::Txt_L_W).empty()) {
     distances = ComputeDistances(f, size.width);
   }
-  const RowChoice rows = ChooseRows(form.SelCcd());
-  for (int format = 0; format < kFormatCount; ++format) {
-    if (!rows.Writes(format)) continue;
-    form.SetCaption({ResultTable::Distance, format, 1},
-                    FormatOneDecimal(distances[static_cast<std::size_t>(format)]));
-  }
+  ShowOneValuePerRow(form, ResultTable::Distance, distances);
 }
 
 }  // namespace optics

@@ -3,7 +3,7 @@
 #include "optics/number_text.h"
 #include "optics/partner_value.h"
 #include "optics/rounding.h"
-#include "optics/row_choice.h"
+#include "optics/value_rows.h"
 
 namespace optics {
 
@@ -28,12 +28,7 @@ void CalcFocalLength(CalculatorForm& form) {
   if ((size.width > 0 || size.height > 0) && !distanceText.empty() && size.width != 0) {
     focalLengths = ComputeFocalLengths(size.width, ReadField(distanceText));
   }
-  const RowChoice rows = ChooseRows(form.SelCcd());
-  for (int format = 0; format < kFormatCount; ++format) {
-    if (!rows.Writes(format)) continue;
-    form.SetCaption({ResultTable::FocalLength, format, 1},
-                    FormatOneDecimal(focalLengths[static_cast<std::size_t>(format)]));
-  }
+  ShowOneValuePerRow(form, ResultTable::FocalLength, focalLengths);
 }
 
 }  // namespace optics

@@ -1,0 +1,17 @@
+#include "optics/value_rows.h"
+
+#include "optics/number_text.h"
+#include "optics/row_choice.h"
+
+namespace optics {
+
+void ShowOneValuePerRow(CalculatorForm& form, ResultTable table,
+                        const std::array<double, kFormatCount>& values) {
+  const RowChoice rows = ChooseRows(form.SelCcd());
+  for (int format = 0; format < kFormatCount; ++format) {
+    if (!rows.Writes(format)) continue;
+    form.SetCaption({table, format, 1}, FormatOneDecimal(values[static_cast<std::size_t>(format)]));
+  }
+}
+
+}  // namespace optics

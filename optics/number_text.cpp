@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace optics {
 namespace {
@@ -34,13 +35,21 @@ double ConvertNumber(std::string_view number) {
     number.remove_prefix(1);
   }
   double value = 0;
-  std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                         std::chars_format::fixed);
+  // Only a digit string longer than any double can hold overflows.
+  if (ec == std::errc::result_out_of_range && value == 0) {
+    value = number.find_first_of("123456789") < number.find('.')
+                ? std::numeric_limits<double>::infinity()
+                : 0.0;
+  }
   return negative ? -value : value;
 }
 
 // Drops the sign of a text whose digits are all zero, so that no "-0.0" appears.
 std::string WithoutNegativeZero(std::string text) {
-  if (text.front() == '-' && text.find_first_of("123456789") == std::string::npos) {
+  if (text.front() == '-' && text.find_first_of("0123456789") != std::string::npos &&
+      text.find_first_of("123456789") == std::string::npos) {
     text.erase(0, 1);
   }
   return text;

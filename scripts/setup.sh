@@ -13,7 +13,7 @@ packages=(
   libgtest-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
   # tests: the desktop entry and the AppStream metadata
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -155,12 +155,17 @@ class WindowLayoutTest : public QObject {
     const QImage diagram(QStringLiteral(":/focimetra/diagram.png"));
     QCOMPARE(diagram.size(), QSize(738, 370));
     const QImage canvas = window_->Controls().Picture1->Canvas();
+    // On a dense screen the canvas holds device pixels: the diagram is drawn at the
+    // screen's pixel ratio, still at 0.65 of its size in logical pixels.
+    const qreal ratio = window_->devicePixelRatioF();
+    QCOMPARE(canvas.devicePixelRatio(), ratio);
     const QRect expected = InkBounds(diagram);
     const QRect drawn = InkBounds(canvas);
-    QVERIFY2(qAbs(drawn.left() - expected.left() * 0.65) <= 2, "left");
-    QVERIFY2(qAbs(drawn.top() - expected.top() * 0.65) <= 2, "top");
-    QVERIFY2(qAbs(drawn.right() - expected.right() * 0.65) <= 2, "right");
-    QVERIFY2(qAbs(drawn.bottom() - expected.bottom() * 0.65) <= 2, "bottom");
+    const qreal scale = 0.65 * ratio;
+    QVERIFY2(qAbs(drawn.left() - expected.left() * scale) <= 2 * ratio, "left");
+    QVERIFY2(qAbs(drawn.top() - expected.top() * scale) <= 2 * ratio, "top");
+    QVERIFY2(qAbs(drawn.right() - expected.right() * scale) <= 2 * ratio, "right");
+    QVERIFY2(qAbs(drawn.bottom() - expected.bottom() * scale) <= 2 * ratio, "bottom");
   }
 };
 

@@ -7,12 +7,19 @@ namespace ui {
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSortingEnabled(true);  // QString order: character code by character code
+  // Long model names are elided rather than scrolled, so that every entry keeps
+  // its row; the full name is in the entry's tool tip.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(this, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
     if (current != nullptr) emit Click();
   });
 }
 
-void ListBox::AddItem(const QString& text) { addItem(text); }
+void ListBox::AddItem(const QString& text) {
+  auto* item = new QListWidgetItem(text);
+  item->setToolTip(text);
+  addItem(item);
+}
 
 void ListBox::Clear() { clear(); }
 

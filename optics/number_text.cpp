@@ -94,6 +94,14 @@ std::string FormatShortest(double value) {
     std::from_chars(buffer.data(), end, back);
     if (back == value) break;
   }
+  // Near the largest double, rounding to 15 digits can step past it: such a value
+  // keeps the digits that read back.
+  double back = 0;
+  if (std::from_chars(buffer.data(), end, back).ec != std::errc{}) {
+    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                        std::chars_format::scientific)
+              .ptr;
+  }
   // Rewrite "d.ddde±x" in positional notation.
   const std::string scientific(buffer.data(), end);
   const std::size_t e = scientific.find('e');

@@ -25,9 +25,22 @@ KeyCode ControlKeyCode(int key) {
 }
 
 // Shortcuts are recognised by key and modifiers, not by the event's text: on X11
-// Ctrl+V arrives with the text "\x16", synthesised events with "v".
-bool IsShortcut(const QKeyEvent* event) {
-  return (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+// Ctrl+V arrives with the text "\x16", synthesised events with "v". Ctrl with Alt
+// is AltGr on some keyboards, which types characters.
+bool IsEditingShortcut(const QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  return (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+}
+
+// Alt and Meta combinations belong to the window (menus, mnemonics): they type
+// nothing into the field.
+bool IsWindowShortcut(const QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
+}
+
+bool IsControlCharacter(QChar c) {
+  return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
 }
 
 }  // namespace
@@ -77,15 +90,20 @@ void EntryField::ApplyKeyCode(KeyCode keyCode, const QString& typed) {
   insert(keyCode == KeyCodeOfCharacter(typed) ? typed : QString(QChar(keyCode)));
 }
 
-void EntryField::TypeCharacter(const QString& character) {
+KeyCode EntryField::TypeCharacter(const QString& character) {
   KeyCode keyCode = KeyCodeOfCharacter(character);
   emit KeyPress(keyCode);
   ApplyKeyCode(keyCode, character);
+  return keyCode;
 }
 
 void EntryField::keyPressEvent(QKeyEvent* event) {
-  if (isReadOnly() || IsShortcut(event)) {
+  if (isReadOnly() || IsEditingShortcut(event)) {
     QLineEdit::keyPressEvent(event);
+    return;
+  }
+  if (IsWindowShortcut(event)) {
+    event->ignore();
     return;
   }
   if (const KeyCode fixed = ControlKeyCode(event->key()); fixed != kDiscardKey) {
@@ -95,9 +113,13 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  // Every character that is typed, printable or not (format characters, private
+  // use, beyond the basic plane), meets the key handler; only keys that type no
+  // character (Delete, the arrows, Home, End, function keys) edit as the platform
+  // does.
   const QString text = event->text();
-  if (text.isEmpty() || event->key() == Qt::Key_Delete || !text.front().isPrint()) {
-    QLineEdit::keyPressEvent(event);  // caret movement, Delete, function keys
+  if (text.isEmpty() || event->key() == Qt::Key_Delete || IsControlCharacter(text.front())) {
+    QLineEdit::keyPressEvent(event);
     return;
   }
   for (const QString& character : Characters(text)) TypeCharacter(character);
@@ -134,7 +156,12 @@ void EntryField::inputMethodEvent(QInputMethodEvent* event) {
     QLineEdit::inputMethodEvent(event);
     return;
   }
-  for (const QString& character : Characters(event->commitString())) TypeCharacter(character);
+  // A commit may be long. Once a character is refused the commit is no number
+  // this field takes, and each further character could raise a range warning of
+  // its own: the rest of the commit is dropped.
+  for (const QString& character : Characters(event->commitString())) {
+    if (TypeCharacter(character) == kDiscardKey) break;
+  }
   event->accept();
 }
 

@@ -11,8 +11,9 @@ namespace ui {
 //   the change returns; writing the text the box already holds raises nothing;
 // - every key that produces a character (and Backspace, Return, Escape) first goes
 //   through KeyPress with its code, which the handler may replace: 0 discards the
-//   key, 8 acts as Backspace; Delete, the arrows, Home, End and the Ctrl and Alt
-//   shortcuts edit as the platform does without passing it;
+//   key, 8 acts as Backspace; Delete, the arrows, Home, End and the Ctrl
+//   shortcuts edit as the platform does without passing it, and Alt shortcuts
+//   are left to the window;
 // - GotFocus is raised when the focus moves to the box within the window, but not
 //   when it comes back from a message box, a popup or another application.
 class EntryField : public QLineEdit {
@@ -43,7 +44,8 @@ class EntryField : public QLineEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
-  void TypeCharacter(const QString& character);
+  // Runs the key handling for one typed character; returns the code applied.
+  KeyCode TypeCharacter(const QString& character);
   void OnTextChanged(const QString& text);
 
   QString lastText_;  // the text the last Change was raised for

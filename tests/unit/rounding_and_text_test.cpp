@@ -329,3 +329,12 @@ TEST(ExtremeTextTest, NegativeInfinityKeepsItsSign) {
   EXPECT_EQ(optics::FormatOneDecimal(-std::numeric_limits<double>::infinity()), "-inf");
   EXPECT_EQ(optics::FormatTwoDecimals(-0.001), "0.00");
 }
+
+TEST(ExtremeTextTest, ShortestFormOfTheLargestDoublesReadsBack) {
+  // Fifteen digits would round these past the largest double.
+  for (double value : {std::numeric_limits<double>::max(), -1.7976931348623157e308}) {
+    const std::optional<double> back = optics::ParseDecimal(optics::FormatShortest(value));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, value);
+  }
+}

@@ -1,5 +1,6 @@
 // The event semantics of an entry field: which keys reach the key handler and
 // with what code, how the handler's code is applied, when Change and GotFocus run.
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -83,6 +84,10 @@ class EntryFieldTest : public QObject {
     QTest::newRow("ctrl+v as tests send it")
         << int{Qt::Key_V} << "v" << int{Qt::ControlModifier} << -1;
     QTest::newRow("alt+1") << int{Qt::Key_1} << "1" << int{Qt::AltModifier} << -1;
+    QTest::newRow("altgr as ctrl+alt types")
+        << int{Qt::Key_5} << "5" << int{Qt::ControlModifier | Qt::AltModifier} << int{'5'};
+    QTest::newRow("format character") << int{Qt::Key_unknown} << "\u200d" << 0 << 0x7fff;
+    QTest::newRow("beyond the basic plane") << int{Qt::Key_unknown} << "\U0001F600" << 0 << 0x7fff;
   }
 
   void keyCodes() {
@@ -124,6 +129,25 @@ class EntryFieldTest : public QObject {
     replaceWith_ = handlerCode;
     QTest::keyClick(field_, Qt::Key_9, Qt::NoModifier);
     QCOMPARE(field_->text(), after);
+  }
+
+  void altShortcutsTypeNothing() {
+    field_->WriteText(QStringLiteral("12"));
+    QTest::sendKeyEvent(QTest::Press, field_, Qt::Key_Period, QStringLiteral("."), Qt::AltModifier);
+    QCOMPARE(field_->text(), QStringLiteral("12"));
+  }
+
+  void inputMethodCommitIsTypedUntilACharacterIsRefused() {
+    replaceWith_ = -1;
+    const auto filter = connect(field_, &EntryField::KeyPress, this, [](KeyCode& code) {
+      if (code < '0' || code > '9') code = 0;  // a digits-only filter
+    });
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("12x34"));
+    QApplication::sendEvent(field_, &commit);
+    QCOMPARE(field_->text(), QStringLiteral("12"));
+    disconnect(filter);
+    QCOMPARE(codes_, (QList<int>{'1', '2', 'x'}));
   }
 
   void pasteDoesNotPassTheKeyHandler() {

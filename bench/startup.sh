@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Start-up time: from the launch to the first painted frame of the window, for the
+# program (build/bench/focimetra_startup_probe, which starts up exactly as the
+# program does) and for a minimal Qt Widgets window of the same size. Both run on
+# an Xvfb server of this script's own, interleaved, after one unmeasured launch of
+# each; the table gives median, min and max, and the ratio of the medians.
+#
+#   bench/startup.sh [RUNS [BUILD_DIR]]     (defaults: 25 runs, build/)
+#
+# paint: to the first Paint event of the window; frame: to the end of that
+# event-loop turn, the controls painted and the frame handed to the X server.
+set -euo pipefail
+export LC_ALL=C  # $EPOCHREALTIME with a decimal point, sort and awk in one locale
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+runs=${1:-25}
+build=${2:-$root/build}
+program=$build/bench/focimetra_startup_probe
+minimal=$build/bench/minimal_window_probe
+for exe in "$program" "$minimal"; do
+  [[ -x $exe ]] || { echo "startup.sh: $exe is missing; build the project first" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+display=
+for n in $(seq 90 199); do
+  if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
+done
+[[ -n $display ]] || { echo "startup.sh: no free X display number" >&2; exit 2; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+cleanup() {
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 200); do
+  [[ -e /tmp/.X11-unix/X${display#:} ]] && break
+  sleep 0.05
+done
+
+export DISPLAY=$display
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# One launch; appends "paint frame" in milliseconds to the program's file.
+launch() {
+  local exe=$1 out
+  out=$(FOCIMETRA_BENCH_T0=$EPOCHREALTIME "$exe" 2>>"$work/stderr.log")
+  [[ $out =~ paint_ms=([0-9.]+)\ frame_ms=([0-9.]+) ]] || {
+    echo "startup.sh: no figure from $exe: $out" >&2
+    exit 1
+  }
+  echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}" >>"$work/$(basename "$exe").times"
+}
+
+launch "$minimal" && launch "$program"  # fills the page cache and the font cache
+rm -f "$work"/*.times
+for _ in $(seq "$runs"); do
+  launch "$minimal"
+  launch "$program"
+done
+
+# median min max of column $2 of file $1
+stats() {
+  cut -d' ' -f"$2" "$1" | sort -n | awk '{ v[NR] = $1 }
+    END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+          printf "%.1f %.1f %.1f", m, v[1], v[NR] }'
+}
+
+echo "start-up under Xvfb, $runs launches each (ms)"
+printf '%-22s %-7s %8s %8s %8s\n' program measure median min max
+for column in 1 2; do
+  name=$([[ $column == 1 ]] && echo paint || echo frame)
+  read -r pm pmin pmax <<<"$(stats "$work/$(basename "$program").times" "$column")"
+  read -r mm mmin mmax <<<"$(stats "$work/$(basename "$minimal").times" "$column")"
+  printf '%-22s %-7s %8s %8s %8s\n' focimetra "$name" "$pm" "$pmin" "$pmax"
+  printf '%-22s %-7s %8s %8s %8s\n' "minimal Qt window" "$name" "$mm" "$mmin" "$mmax"
+  awk -v p="$pm" -v m="$mm" -v n="$name" 'BEGIN { printf "ratio (%s, medians): %.2f\n", n, p / m }'
+done

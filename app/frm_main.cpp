@@ -21,7 +21,8 @@ FrmMain::FrmMain(QWidget* parent)
   setObjectName(QStringLiteral("FrmMain"));
   setWindowTitle(QString::fromUtf8(ui::kWindowCaption.data(),
                                    static_cast<qsizetype>(ui::kWindowCaption.size())));
-  QIcon icon(QStringLiteral(":/focimetra/focimetra.svg"));
+  // The drawn sizes only: the scalable icon is for the desktop's icon theme.
+  QIcon icon;
   for (int size : {32, 64, 128}) {
     icon.addFile(QStringLiteral(":/focimetra/focimetra-%1.png").arg(size), QSize(size, size));
   }
@@ -36,16 +37,15 @@ FrmMain::FrmMain(QWidget* parent)
 void FrmMain::PaintDiagram() {
   ui::PictureBox& picture = *c_.Picture1;
   picture.Clear();
-  const QPixmap diagram = c_.Image1->pixmap();
   // The whole client area, in twips, drawn into 0.65 of itself: the diagram comes
   // out at 0.65 of its natural size from the box's top-left corner.
   const double clientWidth = width() * double{ui::kTwipsPerPixel};
   const double clientHeight = height() * double{ui::kTwipsPerPixel};
   const double scaleX = clientWidth * 0.65 / clientWidth;
   const double scaleY = clientHeight * 0.65 / clientHeight;
-  const QSizeF size(diagram.width() * scaleX, diagram.height() * scaleY);
-  picture.PaintPicture(ui::RenderDiagram(diagram, size, picture.devicePixelRatioF()),
-                       QPointF(0, 0));
+  const QSize natural = ui::DiagramNaturalSize();
+  const QSizeF size(natural.width() * scaleX, natural.height() * scaleY);
+  picture.PaintPicture(ui::RenderDiagram(size, picture.devicePixelRatioF()), QPointF(0, 0));
 }
 
 std::string FrmMain::Text(optics::Field field) const { return Box(field).text().toStdString(); }

@@ -20,6 +20,10 @@ render() {
 
 # Help diagram shown in the main window (displayed at 0.65 scale).
 render diagram.svg diagram.png 738 370
+# The diagram as the window shows it at 1x and 2x (0.65 of 738 x 370, rounded
+# up), so that the common screens need no rendering at start-up.
+render diagram.svg diagram-480x241.png 480 241
+render diagram.svg diagram-960x481.png 960 481
 
 # Application icon.
 for size in 32 64 128; do

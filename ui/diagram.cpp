@@ -1,16 +1,31 @@
 #include "ui/diagram.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
 
 namespace ui {
+namespace {
 
-QPixmap RenderDiagram(const QPixmap& naturalSize, QSizeF logicalSize, qreal devicePixelRatio) {
+const QString kPicture = QStringLiteral(":/focimetra/diagram.png");
+const QString kSource = QStringLiteral(":/focimetra/diagram.svg");
+
+}  // namespace
+
+QSize DiagramNaturalSize() { return QImageReader(kPicture).size(); }
+
+QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
   const QSize pixels(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
                      static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
-  QSvgRenderer source(QStringLiteral(":/focimetra/diagram.svg"));
-  QPixmap diagram;
+  // The common sizes come ready-made from the same source.
+  QPixmap diagram(
+      QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height()));
+  if (!diagram.isNull()) {
+    diagram.setDevicePixelRatio(devicePixelRatio);
+    return diagram;
+  }
+  QSvgRenderer source(kSource);
   if (source.isValid()) {
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
@@ -21,7 +36,7 @@ QPixmap RenderDiagram(const QPixmap& naturalSize, QSizeF logicalSize, qreal devi
     painter.end();
     diagram = QPixmap::fromImage(image);
   } else {
-    diagram = naturalSize.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    diagram = QPixmap(kPicture).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
   diagram.setDevicePixelRatio(devicePixelRatio);
   return diagram;

@@ -7,7 +7,6 @@
 
 #include "ui/accessibility.h"
 #include "ui/control_table.h"
-#include "ui/diagram.h"
 #include "ui/entry_field.h"
 #include "ui/fonts.h"
 #include "ui/list_box.h"
@@ -67,9 +66,9 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
       return picture;
     }
     case ControlKind::Image: {
-      // Holds the diagram; it is seen only through the picture box.
+      // The diagram's holder as designed, never seen: the picture box shows the
+      // diagram, which is rendered straight from the assets.
       auto* image = new QLabel(parent);
-      image->setPixmap(QPixmap(QString::fromLatin1(kDiagramPicture)));
       image->hide();
       return image;
     }

@@ -1,6 +1,5 @@
 #include "ui/fonts.h"
 
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace ui {
@@ -52,16 +51,6 @@ QFont FontFor(FontRole role) {
   QFont font(kGothic);
   font.setPointSizeF(9);
   return font;
-}
-
-bool HasDesignedFace() {
-  const QStringList families = QFontDatabase::families();
-  for (const QString& face :
-       QStringList{QStringLiteral("IPAGothic"), QStringLiteral("MS Gothic"), kGothic} +
-           kJapaneseSans) {
-    if (families.contains(face)) return true;
-  }
-  return false;
 }
 
 }  // namespace ui

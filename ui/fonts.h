@@ -14,8 +14,4 @@ void RegisterFontSubstitutes();
 
 QFont FontFor(FontRole role);
 
-// Whether a face close to the designed one is installed; when none is, the window
-// still shows in the platform's default sans face.
-bool HasDesignedFace();
-
 }  // namespace ui

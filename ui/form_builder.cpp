@@ -8,6 +8,7 @@
 #include "ui/accessibility.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
+#include "ui/fitted_label.h"
 #include "ui/fonts.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
@@ -45,7 +46,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
   const QString caption = Text(spec.caption);
   switch (spec.kind) {
     case ControlKind::Label: {
-      auto* label = new QLabel(caption, parent);
+      auto* label = new FittedLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       return label;

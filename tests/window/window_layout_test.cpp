@@ -151,6 +151,8 @@ class WindowLayoutTest : public QObject {
     QCOMPARE(visited, expected);
   }
 
+  // Whatever face stands in for the designed one, and however long a result, a
+  // label shows its whole text: a wide one is drawn condensed, never cut.
   void diagramIsDrawnOnceAtSixtyFivePercentFromTheCorner() {
     const QImage diagram(QStringLiteral(":/focimetra/diagram.png"));
     QCOMPARE(diagram.size(), QSize(738, 370));

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/frm_main.h"
 #include "ui/fonts.h"
 
 namespace app {
@@ -48,6 +49,20 @@ void PrepareApplication(QApplication& application) {
   // One look on every desktop, so that the layout in twips holds everywhere.
   application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   ui::RegisterFontSubstitutes();
+}
+
+int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& beforeShow) {
+  if (const std::string reason = MissingDisplayReason(); !reason.empty()) {
+    std::fprintf(stderr, "%s\n", reason.c_str());
+    return 1;
+  }
+  InstallStartupFailureHandler();
+  QApplication application(argc, argv);
+  PrepareApplication(application);
+  FrmMain window;
+  if (beforeShow) beforeShow(window);
+  window.show();
+  return QApplication::exec();
 }
 
 }  // namespace app

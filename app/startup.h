@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QApplication;
 
 namespace app {
+
+class FrmMain;
 
 // Why the program cannot open its window here, or empty when it can: without a
 // display (and no platform chosen) the toolkit would abort with a long message.
@@ -17,5 +20,10 @@ void InstallStartupFailureHandler();
 // Application-wide settings made once before the window is built: name, style
 // and the font substitutes of the window's faces.
 void PrepareApplication(QApplication& application);
+
+// The program from launch to exit: checks for a display, builds the application
+// and the window, shows it and runs the event loop. beforeShow, when given, sees
+// the window just before it is shown (the start-up benchmark watches it there).
+int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& beforeShow = {});
 
 }  // namespace app

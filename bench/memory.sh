@@ -17,29 +17,17 @@ program=$build/app/focimetra
 command -v xdotool >/dev/null || { echo "memory.sh: xdotool is needed" >&2; exit 2; }
 
 work=$(mktemp -d)
-display=
-for n in $(seq 90 199); do
-  if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
-done
-[[ -n $display ]] || { echo "memory.sh: no free X display number" >&2; exit 2; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
 pid=
 cleanup() {
   [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
+  stop_virtual_display
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 200); do
-  [[ -e /tmp/.X11-unix/X${display#:} ]] && break
-  sleep 0.05
-done
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=bench/virtual_display.sh
+source "$root/bench/virtual_display.sh"
+start_virtual_display
 
 kib() { awk '/^'"$1"':/ { print $2 }' "/proc/$2/status"; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
@@ -59,7 +47,7 @@ for i in $(seq "$runs"); do
     awk '/^[0-9a-f]+-[0-9a-f]+ / { name = NF >= 6 ? $6 : "[anonymous]" }
          /^Rss:/ { rss[name] += $2 }
          END { for (n in rss) printf "%8.1f  %s\n", rss[n] / 1024, n }' "/proc/$pid/smaps" |
-      sort -rn | head -12
+      sort -rn | awk 'NR <= 12'  # reads to the end: no broken pipe under pipefail
   fi
   kill "$pid"
   wait "$pid" 2>/dev/null || true

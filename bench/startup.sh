@@ -22,28 +22,14 @@ for exe in "$program" "$minimal"; do
 done
 
 work=$(mktemp -d)
-display=
-for n in $(seq 90 199); do
-  if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
-done
-[[ -n $display ]] || { echo "startup.sh: no free X display number" >&2; exit 2; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
 cleanup() {
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 200); do
-  [[ -e /tmp/.X11-unix/X${display#:} ]] && break
-  sleep 0.05
-done
-
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=bench/virtual_display.sh
+source "$root/bench/virtual_display.sh"
+start_virtual_display
 
 # One launch; appends "paint frame" in milliseconds to the program's file.
 launch() {

@@ -1,0 +1,148 @@
+"""The private desktop of one run: an Xvfb server, a session bus and the
+accessibility bus, and the cleanup that stops them however the run ends."""
+
+import faulthandler
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+
+import e2e_atspi
+from e2e_processes import (E2EFailure, POLL, RUNNING, WAIT, become_subreaper, log,
+                           read_line, spawn, stop_process)
+
+VERBOSE = bool(os.environ.get("FOCIMETRA_E2E_VERBOSE"))  # log every xdotool command
+A11Y_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"  # Debian's at-spi2-core
+
+
+class Desktop:
+    """Xvfb, a session bus and the accessibility bus, all private to this run."""
+
+    def __init__(self):
+        self.workdir = None
+        self.xvfb = None
+        self.bus = None
+        self.a11y = None
+        self.env = None
+
+    def start(self):
+        become_subreaper()
+        self.workdir = tempfile.mkdtemp(prefix="focimetra-e2e-")
+        os.chmod(self.workdir, 0o700)
+        env = {key: value for key, value in os.environ.items()
+               if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "NO_AT_BRIDGE",
+                              "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "XAUTHORITY",
+                              "SESSION_MANAGER", "GTK_MODULES")}
+        env["XDG_RUNTIME_DIR"] = self.workdir
+        env["HOME"] = env.get("HOME") or self.workdir
+
+        # The server chooses a free display itself and reports it on the pipe.
+        read_end, write_end = os.pipe()
+        try:
+            self.xvfb = spawn(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                 "-nolisten", "tcp", "-noreset"],
+                env, self.path("xvfb.log"), pass_fds=(write_end,))
+        finally:
+            os.close(write_end)
+        with os.fdopen(read_end, "rb") as pipe:
+            display = read_line(pipe, WAIT, "display number from Xvfb")
+        env["DISPLAY"] = f":{display}"
+        log(f"Xvfb on {env['DISPLAY']} (pid {self.xvfb.pid})")
+
+        self.bus = spawn(
+            ["dbus-daemon", "--session", "--nofork", "--nosyslog", "--print-address=1"],
+            env, self.path("bus.log"), stdout=subprocess.PIPE)
+        env["DBUS_SESSION_BUS_ADDRESS"] = read_line(self.bus.stdout, WAIT, "session bus address")
+        log(f"session bus {env['DBUS_SESSION_BUS_ADDRESS']} (pid {self.bus.pid})")
+
+        self.a11y = spawn(
+            [A11Y_LAUNCHER, "--launch-immediately", "--a11y=1"],
+            env, self.path("a11y.log"))
+        self.env = env
+        self._wait_for_a11y_bus()
+
+        # From here on this process talks to the private buses only.
+        os.environ.clear()
+        os.environ.update(env)
+        e2e_atspi.load()
+
+    def _wait_for_a11y_bus(self):
+        deadline = time.monotonic() + WAIT
+        last = ""
+        while time.monotonic() < deadline:
+            if self.a11y.poll() is not None:
+                raise E2EFailure(f"at-spi-bus-launcher exited with status {self.a11y.returncode}: "
+                                 f"{self.log_tail('a11y.log')}")
+            probe = subprocess.run(
+                ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                 "org.a11y.Bus.GetAddress"],
+                env=self.env, capture_output=True, text=True, timeout=WAIT)
+            if probe.returncode == 0 and "unix:" in probe.stdout:
+                log("accessibility bus is up")
+                return
+            last = probe.stderr.strip()
+            time.sleep(POLL)
+        raise E2EFailure(f"the accessibility bus did not come up within {WAIT:.0f} s: {last}")
+
+    def path(self, name):
+        return os.path.join(self.workdir, name)
+
+    def log_tail(self, name, lines=20):
+        try:
+            with open(os.path.join(self.workdir, name), errors="replace") as file:
+                return "".join(file.readlines()[-lines:])
+        except OSError:
+            return ""
+
+    def stop(self):
+        stop_process(self.a11y, "at-spi-bus-launcher")
+        stop_process(self.bus, "dbus-daemon")
+        stop_process(self.xvfb, "Xvfb")
+        self.a11y = self.bus = self.xvfb = None
+        if self.workdir:
+            shutil.rmtree(self.workdir, ignore_errors=True)
+
+    def run(self, command, timeout=WAIT, check=True):
+        if VERBOSE:
+            log("$ " + " ".join(command))
+        result = subprocess.run(command, env=self.env, capture_output=True, text=True,
+                                timeout=timeout)
+        if check and result.returncode != 0:
+            raise E2EFailure(f"{' '.join(command)} failed ({result.returncode}): "
+                             f"{result.stderr.strip()}")
+        return result.stdout
+
+    def screenshot(self, flow):
+        path = os.path.join(os.getcwd(), f"e2e-{flow}.png")
+        try:
+            self.run(["import", "-window", "root", path])
+            log(f"screenshot {path}")
+        except (E2EFailure, subprocess.TimeoutExpired, OSError) as error:
+            log(f"no screenshot for {flow}: {error}")
+
+
+DESKTOP = Desktop()
+
+
+def stop_everything():
+    """Stops whatever is still running, the latest started first."""
+    for process, name in list(RUNNING.values())[::-1]:
+        stop_process(process, name)
+    if DESKTOP.workdir:
+        shutil.rmtree(DESKTOP.workdir, ignore_errors=True)
+
+
+def start_watchdog(budget):
+    """Past budget seconds the run is stuck: say where, stop everything, and exit
+    before ctest's own timeout kills the driver and strands what it started."""
+    def expire():
+        log(f"the run took longer than {budget:.0f} s; stopping it. Where each thread was:")
+        faulthandler.dump_traceback(all_threads=True)
+        stop_everything()
+        os._exit(1)
+    timer = threading.Timer(budget, expire)
+    timer.daemon = True
+    timer.start()

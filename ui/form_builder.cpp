@@ -30,9 +30,9 @@ void Colour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
   widget.setPalette(palette);
 }
 
-QWidget* MakeEntry(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeEntry(const ControlSpec& design, QWidget* parent) {
   auto* field = new EntryField(parent);
-  if (spec.colour == ColourRole::Output) {
+  if (design.colour == ColourRole::Output) {
     field->setReadOnly(true);  // written by the converter only
     Colour(*field, QPalette::Base, kOutputBackground);
     Colour(*field, QPalette::Text, kOutputText);
@@ -42,9 +42,9 @@ QWidget* MakeEntry(const ControlSpec& spec, QWidget* parent) {
   return field;
 }
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
-  const QString caption = Text(spec.caption);
-  switch (spec.kind) {
+QWidget* MakeControl(const ControlSpec& design, QWidget* parent) {
+  const QString caption = Text(design.caption);
+  switch (design.kind) {
     case ControlKind::Label: {
       auto* label = new FittedLabel(caption, parent);
       label->setTextFormat(Qt::PlainText);
@@ -52,7 +52,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent) {
       return label;
     }
     case ControlKind::TextBox:
-      return MakeEntry(spec, parent);
+      return MakeEntry(design, parent);
     case ControlKind::Frame:
       return new QGroupBox(caption, parent);
     case ControlKind::CheckBox:
@@ -125,28 +125,30 @@ void CollectHandles(FormControls& c) {
 
 }  // namespace
 
-QRect PixelGeometry(const ControlSpec& spec) {
-  if (spec.kind == ControlKind::Line) {
-    const int x = ToPixels(spec.left);
-    const int y = ToPixels(spec.top);
-    if (spec.height == 0) return {x, y, ToPixels(spec.left + spec.width) - x, spec.lineWidth};
-    return {x, y, spec.lineWidth, ToPixels(spec.top + spec.height) - y};
+QRect PixelGeometry(const ControlSpec& design) {
+  if (design.kind == ControlKind::Line) {
+    const int x = ToPixels(design.left);
+    const int y = ToPixels(design.top);
+    if (design.height == 0)
+      return {x, y, ToPixels(design.left + design.width) - x, design.lineWidth};
+    return {x, y, design.lineWidth, ToPixels(design.top + design.height) - y};
   }
-  return {ToPixels(spec.left), ToPixels(spec.top), ToPixels(spec.width), ToPixels(spec.height)};
+  return {ToPixels(design.left), ToPixels(design.top), ToPixels(design.width),
+          ToPixels(design.height)};
 }
 
 FormControls BuildForm(QWidget& window) {
   FormControls controls;
   window.setFont(FontFor(FontRole::Window));
-  for (const ControlSpec& spec : ControlTable()) {
+  for (const ControlSpec& design : ControlTable()) {
     QWidget* container =
-        spec.container.empty() ? &window : controls.byName.value(Text(spec.container));
-    QWidget* control = MakeControl(spec, container);
-    control->setObjectName(Text(spec.name));
-    control->setGeometry(PixelGeometry(spec));
-    if (spec.font != FontRole::Window) control->setFont(FontFor(spec.font));
+        design.container.empty() ? &window : controls.byName.value(Text(design.container));
+    QWidget* control = MakeControl(design, container);
+    control->setObjectName(Text(design.name));
+    control->setGeometry(PixelGeometry(design));
+    if (design.font != FontRole::Window) control->setFont(FontFor(design.font));
     // Values stand centred under their column headings.
-    if (spec.font == FontRole::Value) {
+    if (design.font == FontRole::Value) {
       static_cast<QLabel*>(control)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     controls.byName.insert(control->objectName(), control);

@@ -14,6 +14,6 @@ namespace ui {
 FormControls BuildForm(QWidget& window);
 
 // A control's geometry in logical pixels, relative to its container.
-QRect PixelGeometry(const ControlSpec& spec);
+QRect PixelGeometry(const ControlSpec& design);
 
 }  // namespace ui

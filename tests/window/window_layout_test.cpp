@@ -71,16 +71,16 @@ class WindowLayoutTest : public QObject {
   void everyControlStandsAsDesigned() {
     const QStringList runtimeCaptions = {"Lblccd",   "Lblfmin",  "Lblfmax",
                                          "LblPic_a", "LblPic_b", "LblPic_ab"};
-    for (const ui::ControlSpec& spec : ui::ControlTable()) {
-      const QString name = Q(spec.name);
+    for (const ui::ControlSpec& design : ui::ControlTable()) {
+      const QString name = Q(design.name);
       const QWidget* control = window_->Controls().byName.value(name);
       QVERIFY2(control != nullptr, qPrintable(name));
       QCOMPARE(control->objectName(), name);
       const QString container =
-          spec.container.empty() ? QStringLiteral("FrmMain") : Q(spec.container);
+          design.container.empty() ? QStringLiteral("FrmMain") : Q(design.container);
       QCOMPARE(control->parentWidget()->objectName(), container);
-      QCOMPARE(control->geometry(), ui::PixelGeometry(spec));
-      if (!runtimeCaptions.contains(name)) QCOMPARE(CaptionOf(control), Q(spec.caption));
+      QCOMPARE(control->geometry(), ui::PixelGeometry(design));
+      if (!runtimeCaptions.contains(name)) QCOMPARE(CaptionOf(control), Q(design.caption));
     }
   }
 
@@ -120,9 +120,9 @@ class WindowLayoutTest : public QObject {
 
   void startsWithZeroesAndTheFocusInTheFirstField() {
     QCOMPARE(QApplication::focusWidget(), Control("Txtillumination_M0"));
-    for (const ui::ControlSpec& spec : ui::ControlTable()) {
-      if (spec.font == ui::FontRole::Value) {
-        QCOMPARE(qobject_cast<QLabel*>(window_->Controls().byName.value(Q(spec.name)))->text(),
+    for (const ui::ControlSpec& design : ui::ControlTable()) {
+      if (design.font == ui::FontRole::Value) {
+        QCOMPARE(qobject_cast<QLabel*>(window_->Controls().byName.value(Q(design.name)))->text(),
                  QStringLiteral("0"));
       }
     }

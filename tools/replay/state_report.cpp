@@ -87,9 +87,9 @@ QStringList DumpLines(const app::FrmMain& window) {
 
 QStringList LayoutLines(const app::FrmMain& window) {
   QStringList out;
-  for (const ui::ControlSpec& spec : ui::ControlTable()) {
+  for (const ui::ControlSpec& design : ui::ControlTable()) {
     const QString name =
-        QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size()));
+        QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
     const QRect g = window.Controls().byName.value(name)->geometry();
     out.append(QStringLiteral("%1\t%2,%3,%4,%5")
                    .arg(name)

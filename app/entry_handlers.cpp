@@ -29,19 +29,19 @@ void FrmMain::Txt_L_f_KeyPress(ui::KeyCode& KeyAscii) {
 // the filter made of the key, so that the calculator derives the other size.
 void FrmMain::Txt_L_W_KeyPress(ui::KeyCode& KeyAscii) {
   ui::FilterNumericKey(KeyAscii, kKeyLimit, Box(Field::Txt_L_W));
-  vars_.LastSizeBox = "Txt_L_W";
+  vars_.LastSizeBox = optics::FieldName(Field::Txt_L_W);
 }
 void FrmMain::Txt_L_H_KeyPress(ui::KeyCode& KeyAscii) {
   ui::FilterNumericKey(KeyAscii, kKeyLimit, Box(Field::Txt_L_H));
-  vars_.LastSizeBox = "Txt_L_H";
+  vars_.LastSizeBox = optics::FieldName(Field::Txt_L_H);
 }
 void FrmMain::TxtWandL_W_KeyPress(ui::KeyCode& KeyAscii) {
   ui::FilterNumericKey(KeyAscii, kKeyLimit, Box(Field::TxtWandL_W));
-  vars_.LastSizeBox = "TxtWandL_W";
+  vars_.LastSizeBox = optics::FieldName(Field::TxtWandL_W);
 }
 void FrmMain::TxtWandL_H_KeyPress(ui::KeyCode& KeyAscii) {
   ui::FilterNumericKey(KeyAscii, kKeyLimit, Box(Field::TxtWandL_H));
-  vars_.LastSizeBox = "TxtWandL_H";
+  vars_.LastSizeBox = optics::FieldName(Field::TxtWandL_H);
 }
 
 void FrmMain::Txt_ang_L_KeyPress(ui::KeyCode& KeyAscii) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace optics {
 
@@ -19,6 +20,9 @@ enum class Field {
   Txt_F1,
   Txtillumination_M1,
 };
+
+// The control name of a field, as the window and its LastSizeBox spell it.
+std::string_view FieldName(Field field);
 
 // The three result tables, each with one row per sensor format.
 enum class ResultTable { AngleOfView, Distance, FocalLength };

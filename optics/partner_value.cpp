@@ -1,30 +1,10 @@
 #include "optics/partner_value.h"
 
-#include <string_view>
-
 #include "optics/number_text.h"
 #include "optics/rounding.h"
 #include "optics/sensor_format.h"
 
 namespace optics {
-namespace {
-
-std::string_view FieldName(Field field) {
-  switch (field) {
-    case Field::Txt_L_W:
-      return "Txt_L_W";
-    case Field::Txt_L_H:
-      return "Txt_L_H";
-    case Field::TxtWandL_W:
-      return "TxtWandL_W";
-    case Field::TxtWandL_H:
-      return "TxtWandL_H";
-    default:
-      return {};
-  }
-}
-
-}  // namespace
 
 double PartnerHeight(double width) { return RoundTo(width * kHeightPerWidth, 1); }
 

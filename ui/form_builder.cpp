@@ -91,7 +91,7 @@ T* Find(const FormControls& controls, const QString& name) {
 void CollectHandles(FormControls& c) {
   for (int i = 0; i < kEntryFieldCount; ++i) {
     c.fields[static_cast<std::size_t>(i)] =
-        Find<EntryField>(c, FieldName(static_cast<optics::Field>(i)));
+        Find<EntryField>(c, ui::FieldName(static_cast<optics::Field>(i)));
   }
   for (int table = 0; table < 3; ++table) {
     const auto resultTable = static_cast<optics::ResultTable>(table);

@@ -3,13 +3,8 @@
 namespace ui {
 
 QString FieldName(optics::Field field) {
-  static const std::array<const char*, kEntryFieldCount> kNames = {
-      "Txt_ang_f",  "Txt_ang_L",  "Txt_L_f",
-      "Txt_L_W",    "Txt_L_H",    "TxtWandL_W",
-      "TxtWandL_H", "TxtWandL_L", "Txtillumination_M0",
-      "Txt_F0",     "Txt_F1",     "Txtillumination_M1",
-  };
-  return QString::fromLatin1(kNames[static_cast<std::size_t>(field)]);
+  const std::string_view name = optics::FieldName(field);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QString ResultArrayName(optics::ResultTable table, int format) {

@@ -64,13 +64,10 @@ std::string FakeForm::Caption(ResultTable table, int format, int element) const 
 std::string_view FakeForm::SizeBoxName(Field field) {
   switch (field) {
     case Field::Txt_L_W:
-      return "Txt_L_W";
     case Field::Txt_L_H:
-      return "Txt_L_H";
     case Field::TxtWandL_W:
-      return "TxtWandL_W";
     case Field::TxtWandL_H:
-      return "TxtWandL_H";
+      return FieldName(field);
     default:
       return {};
   }

@@ -122,8 +122,11 @@ void FrmMain::LstLens_Click() {
 }
 
 void FrmMain::CheckFocalRange(ui::KeyCode keyCode, const ui::EntryField& box) {
-  const catalogue::RangeWarning warning = catalogue::CheckFocalRangeCore(
-      box.text().toStdString(), keyCode, vars_.SelFmin, vars_.SelFmax);
+  ShowRangeWarning(catalogue::CheckFocalRangeCore(box.text().toStdString(), keyCode, vars_.SelFmin,
+                                                  vars_.SelFmax));
+}
+
+void FrmMain::ShowRangeWarning(catalogue::RangeWarning warning) {
   if (warning == catalogue::RangeWarning::None) return;
   QMessageBox message(QMessageBox::NoIcon, windowTitle(), Q(catalogue::WarningText(warning)),
                       QMessageBox::Ok, this);

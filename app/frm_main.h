@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/focal_range.h"
 #include "catalogue/records.h"
 #include "optics/calculator_form.h"
 #include "ui/form_controls.h"
@@ -59,6 +60,8 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void LstCamera_Click();
   void LstLens_Click();
   void CheckFocalRange(ui::KeyCode keyCode, const ui::EntryField& box);
+  void CheckEditedFocalLength(const ui::EntryField& box);
+  void ShowRangeWarning(catalogue::RangeWarning warning);
   void ShowCameraData(const catalogue::CameraRecord& camera);
   void ShowFocalRange(std::string_view fmin, std::string_view fmax);
 
@@ -92,6 +95,14 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void Txtillumination_M0_Change();
   void Txt_F0_Change();
   void Txt_F1_Change();
+
+  // A change the user made without typing: a paste, a cut, Delete, undo.
+  void Txt_ang_f_UserEdit();
+  void Txt_L_f_UserEdit();
+  void Txt_L_W_UserEdit();
+  void Txt_L_H_UserEdit();
+  void TxtWandL_W_UserEdit();
+  void TxtWandL_H_UserEdit();
 
   void Txt_ang_f_GotFocus();
   void Txt_ang_L_GotFocus();

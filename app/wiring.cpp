@@ -17,6 +17,7 @@ struct EntryWiring {
   KeyHandler keyPress;
   Handler change;
   Handler gotFocus;
+  Handler userEdit = nullptr;  // only where a user's edit means more than a change
 };
 
 }  // namespace
@@ -25,19 +26,19 @@ void FrmMain::ConnectHandlers() {
   using optics::Field;
   const EntryWiring entries[] = {
       {Field::Txt_ang_f, &FrmMain::Txt_ang_f_KeyPress, &FrmMain::Txt_ang_f_Change,
-       &FrmMain::Txt_ang_f_GotFocus},
+       &FrmMain::Txt_ang_f_GotFocus, &FrmMain::Txt_ang_f_UserEdit},
       {Field::Txt_ang_L, &FrmMain::Txt_ang_L_KeyPress, &FrmMain::Txt_ang_L_Change,
        &FrmMain::Txt_ang_L_GotFocus},
       {Field::Txt_L_f, &FrmMain::Txt_L_f_KeyPress, &FrmMain::Txt_L_f_Change,
-       &FrmMain::Txt_L_f_GotFocus},
+       &FrmMain::Txt_L_f_GotFocus, &FrmMain::Txt_L_f_UserEdit},
       {Field::Txt_L_W, &FrmMain::Txt_L_W_KeyPress, &FrmMain::Txt_L_W_Change,
-       &FrmMain::Txt_L_W_GotFocus},
+       &FrmMain::Txt_L_W_GotFocus, &FrmMain::Txt_L_W_UserEdit},
       {Field::Txt_L_H, &FrmMain::Txt_L_H_KeyPress, &FrmMain::Txt_L_H_Change,
-       &FrmMain::Txt_L_H_GotFocus},
+       &FrmMain::Txt_L_H_GotFocus, &FrmMain::Txt_L_H_UserEdit},
       {Field::TxtWandL_W, &FrmMain::TxtWandL_W_KeyPress, &FrmMain::TxtWandL_W_Change,
-       &FrmMain::TxtWandL_W_GotFocus},
+       &FrmMain::TxtWandL_W_GotFocus, &FrmMain::TxtWandL_W_UserEdit},
       {Field::TxtWandL_H, &FrmMain::TxtWandL_H_KeyPress, &FrmMain::TxtWandL_H_Change,
-       &FrmMain::TxtWandL_H_GotFocus},
+       &FrmMain::TxtWandL_H_GotFocus, &FrmMain::TxtWandL_H_UserEdit},
       {Field::TxtWandL_L, &FrmMain::TxtWandL_L_KeyPress, &FrmMain::TxtWandL_L_Change,
        &FrmMain::TxtWandL_L_GotFocus},
       {Field::Txtillumination_M0, &FrmMain::Txtillumination_M0_KeyPress,
@@ -52,6 +53,7 @@ void FrmMain::ConnectHandlers() {
     connect(box, &ui::EntryField::KeyPress, this, entry.keyPress);
     connect(box, &ui::EntryField::Change, this, entry.change);
     connect(box, &ui::EntryField::GotFocus, this, entry.gotFocus);
+    if (entry.userEdit != nullptr) connect(box, &ui::EntryField::UserEdit, this, entry.userEdit);
   }
 
   connect(c_.ChkCameraSelect, &QCheckBox::clicked, this, &FrmMain::ChkCameraSelect_Click);

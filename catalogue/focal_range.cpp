@@ -16,6 +16,19 @@ char KeyCharacter(std::int16_t keyCode) {
   return static_cast<char>(keyCode);
 }
 
+// The leading number of a candidate text against the range texts.
+RangeWarning Compare(std::string_view candidate, std::string_view selFmin,
+                     std::string_view selFmax) {
+  const double value = optics::LeadingNumber(candidate);
+  // The range texts come from the catalogue and always read; an unreadable bound
+  // simply never warns.
+  const std::optional<double> fmax = optics::ParseDecimal(selFmax);
+  if (fmax && *fmax < value) return RangeWarning::Max;
+  const std::optional<double> fmin = optics::ParseDecimal(selFmin);
+  if (fmin && *fmin > value) return RangeWarning::Min;
+  return RangeWarning::None;
+}
+
 }  // namespace
 
 RangeWarning CheckFocalRangeCore(std::string_view currentText, std::int16_t keyCode,
@@ -25,15 +38,13 @@ RangeWarning CheckFocalRangeCore(std::string_view currentText, std::int16_t keyC
 
   std::string candidate(currentText);
   candidate += KeyCharacter(keyCode);  // NUL and backspace stay in and end the number
-  const double value = optics::LeadingNumber(candidate);
+  return Compare(candidate, selFmin, selFmax);
+}
 
-  // The range texts come from the catalogue and always read; an unreadable bound
-  // simply never warns.
-  const std::optional<double> fmax = optics::ParseDecimal(selFmax);
-  if (fmax && *fmax < value) return RangeWarning::Max;
-  const std::optional<double> fmin = optics::ParseDecimal(selFmin);
-  if (fmin && *fmin > value) return RangeWarning::Min;
-  return RangeWarning::None;
+RangeWarning CheckEditedFocalLength(std::string_view newText, std::string_view selFmin,
+                                    std::string_view selFmax) {
+  if (newText.empty() || selFmax.empty() || selFmin.empty()) return RangeWarning::None;
+  return Compare(newText, selFmin, selFmax);
 }
 
 std::string_view WarningText(RangeWarning warning) {

@@ -23,6 +23,12 @@ inline constexpr std::string_view kMinMessage =
 RangeWarning CheckFocalRangeCore(std::string_view currentText, std::int16_t keyCode,
                                  std::string_view selFmin, std::string_view selFmax);
 
+// The check of a focal length the user put in without typing it (a paste, a cut,
+// Delete): the new text's leading number against the range in force, with the
+// same bounds. None at once when newText, selFmax or selFmin is empty.
+RangeWarning CheckEditedFocalLength(std::string_view newText, std::string_view selFmin,
+                                    std::string_view selFmax);
+
 // The message for Max/Min, empty for None.
 std::string_view WarningText(RangeWarning warning);
 

@@ -3,8 +3,12 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "ui/characters.h"
+#include "ui/condensed_font.h"
 
 namespace ui {
 namespace {
@@ -43,6 +47,9 @@ bool IsControlCharacter(QChar c) {
   return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
 }
 
+// The line edit keeps this much room on either side of its text.
+constexpr int kLineEditTextMargin = 2;
+
 }  // namespace
 
 KeyCode KeyCodeOfCharacter(const QString& character) {
@@ -62,12 +69,37 @@ void EntryField::OnTextChanged(const QString& text) {
   // text); only a different text is a change.
   if (text == lastText_) return;
   lastText_ = text;
+  // Fitted before the handlers run: a nested write fits its own text last.
+  FitText();
+  // Whatever changed the text, if neither a typed key nor the program did, the
+  // user did.
+  if (programWrites_ == 0 && typedKeys_ == 0) emit UserEdit();
   emit Change();
 }
 
 void EntryField::WriteText(const QString& text) {
   if (text == this->text()) return;
+  const QScopedValueRollback writing(programWrites_, programWrites_ + 1);
   setText(text);
+}
+
+void EntryField::FitText() {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+  const QMargins margins = textMargins();
+  const int width = contents.width() - margins.left() - margins.right() - 2 * kLineEditTextMargin;
+  QFont condensed = font();
+  condensed.setStretch(CondensedStretch(condensed, text(), width, this));
+  if (condensed.stretch() == font().stretch()) return;
+  // Changing the font re-enters changeEvent, which must not fit again.
+  const QScopedValueRollback guard(fitting_, true);
+  setFont(condensed);
+}
+
+void EntryField::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange && !fitting_) FitText();
 }
 
 void EntryField::WriteTextExemptFromLengthRule(const QString& text) {
@@ -79,6 +111,7 @@ void EntryField::WriteTextExemptFromLengthRule(const QString& text) {
 
 void EntryField::ApplyKeyCode(KeyCode keyCode, const QString& typed) {
   if (keyCode == kDiscardKey) return;
+  const QScopedValueRollback typing(typedKeys_, typedKeys_ + 1);
   if (keyCode == kBackspaceKey) {
     if (hasSelectedText()) {
       del();
@@ -119,11 +152,28 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
   // does.
   const QString text = event->text();
   if (text.isEmpty() || event->key() == Qt::Key_Delete || IsControlCharacter(text.front())) {
-    QLineEdit::keyPressEvent(event);
+    if (!CollapseSelection(event)) QLineEdit::keyPressEvent(event);
     return;
   }
   for (const QString& character : Characters(text)) TypeCharacter(character);
   event->accept();
+}
+
+// Left and Right over a selection leave the caret at its start or end, as X11,
+// GTK and macOS do; Qt's Windows scheme, which the offscreen platform uses, would
+// move it on from the selection's end. One behaviour everywhere.
+bool EntryField::CollapseSelection(const QKeyEvent* event) {
+  if (!hasSelectedText() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    return false;
+  }
+  if (event->key() == Qt::Key_Left) {
+    setCursorPosition(selectionStart());
+  } else if (event->key() == Qt::Key_Right) {
+    setCursorPosition(selectionEnd());
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void EntryField::focusInEvent(QFocusEvent* event) {

@@ -13,9 +13,14 @@ namespace ui {
 //   through KeyPress with its code, which the handler may replace: 0 discards the
 //   key, 8 acts as Backspace; Delete, the arrows, Home, End and the Ctrl
 //   shortcuts edit as the platform does without passing it, and Alt shortcuts
-//   are left to the window;
+//   are left to the window; Left and Right over a selection collapse it to its
+//   start or end on every platform;
+// - a change the user makes without typing a character (a paste, a cut, Delete,
+//   undo, a drop, an assistive technology's write) raises UserEdit before Change;
 // - GotFocus is raised when the focus moves to the box within the window, but not
-//   when it comes back from a message box, a popup or another application.
+//   when it comes back from a message box, a popup or another application;
+// - the whole text always stands in the box: a text wider than it (a value the
+//   program writes) is drawn condensed rather than scrolled.
 class EntryField : public QLineEdit {
   Q_OBJECT
 
@@ -34,6 +39,7 @@ class EntryField : public QLineEdit {
 
  signals:
   void KeyPress(ui::KeyCode& keyCode);
+  void UserEdit();
   void Change();
   void GotFocus();
 
@@ -42,13 +48,19 @@ class EntryField : public QLineEdit {
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // Runs the key handling for one typed character; returns the code applied.
   KeyCode TypeCharacter(const QString& character);
+  bool CollapseSelection(const QKeyEvent* event);
   void OnTextChanged(const QString& text);
+  void FitText();
 
-  QString lastText_;  // the text the last Change was raised for
+  QString lastText_;       // the text the last Change was raised for
+  int programWrites_ = 0;  // nesting depth of the program's writes
+  int typedKeys_ = 0;      // nesting depth of typed keys being applied
+  bool fitting_ = false;
   bool exemptWrite_ = false;
   bool gotFocusByMouse_ = false;
 };

@@ -332,6 +332,28 @@ TEST(FocalRangeCheckTest, CatalogueBoundsAreInside) {
   for (const LensRecord& lens : LensTable()) checkBounds(lens.fmin, lens.fmax);
 }
 
+// A focal length put in without typing is read whole, as the new text's leading
+// number, against the same inclusive bounds.
+TEST(FocalRangeCheckTest, EditedTextIsReadWhole) {
+  struct EditCase {
+    std::string_view text, fmin, fmax;
+    RangeWarning expected;
+  };
+  const EditCase cases[] = {
+      {"500", "3.8", "8.0", RangeWarning::Max},  {"8.01", "3.8", "8.0", RangeWarning::Max},
+      {"8.0", "3.8", "8.0", RangeWarning::None}, {"3.8", "3.8", "8.0", RangeWarning::None},
+      {"5", "3.8", "8.0", RangeWarning::None},   {"3.79", "3.8", "8.0", RangeWarning::Min},
+      {"abc", "3.8", "8.0", RangeWarning::Min},  {"12x", "3.8", "8.0", RangeWarning::Max},
+      {"-5", "3.8", "8.0", RangeWarning::Min},   {".", "3.8", "8.0", RangeWarning::Min},
+      {"", "3.8", "8.0", RangeWarning::None},    {"500", "", "8.0", RangeWarning::None},
+      {"500", "3.8", "", RangeWarning::None},
+  };
+  for (const EditCase& c : cases) {
+    EXPECT_EQ(CheckEditedFocalLength(c.text, c.fmin, c.fmax), c.expected)
+        << '"' << c.text << "\" in [" << c.fmin << ", " << c.fmax << ']';
+  }
+}
+
 TEST(FocalRangeCheckTest, WarningTexts) {
   EXPECT_EQ(WarningText(RangeWarning::Max), kMaxMessage);
   EXPECT_EQ(WarningText(RangeWarning::Min), kMinMessage);

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
 #include "ui/accessibility.h"
 #include "ui/control_table.h"
@@ -123,6 +125,28 @@ void CollectHandles(FormControls& c) {
   c.Image1 = Find<QLabel>(c, QStringLiteral("Image1"));
 }
 
+// Each label's text keeps a pixel clear of every grid line drawn across it, so
+// that no line covers a digit of a value wider than its column.
+void KeepTextClearOfLines(const FormControls& c, const std::vector<const QWidget*>& lines) {
+  constexpr int kClearance = 1;
+  for (QWidget* control : c.byName) {
+    auto* label = qobject_cast<FittedLabel*>(control);
+    if (label == nullptr) continue;
+    QRect area = label->contentsRect();
+    for (const QWidget* line : lines) {
+      if (line->parentWidget() != label->parentWidget()) continue;
+      const QRect across = line->geometry().translated(-label->pos());
+      if (!across.intersects(label->rect()) || across.width() >= across.height()) continue;
+      if (across.center().x() < label->width() / 2) {
+        area.setLeft(std::max(area.left(), across.right() + 1 + kClearance));
+      } else {
+        area.setRight(std::min(area.right(), across.left() - 1 - kClearance));
+      }
+    }
+    if (area != label->contentsRect()) label->SetTextArea(area);
+  }
+}
+
 }  // namespace
 
 QRect PixelGeometry(const ControlSpec& design) {
@@ -139,6 +163,7 @@ QRect PixelGeometry(const ControlSpec& design) {
 
 FormControls BuildForm(QWidget& window) {
   FormControls controls;
+  std::vector<const QWidget*> lines;
   window.setFont(FontFor(FontRole::Window));
   for (const ControlSpec& design : ControlTable()) {
     QWidget* container =
@@ -152,6 +177,7 @@ FormControls BuildForm(QWidget& window) {
       static_cast<QLabel*>(control)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     controls.byName.insert(control->objectName(), control);
+    if (design.kind == ControlKind::Line) lines.push_back(control);
   }
   QWidget* previous = nullptr;
   for (std::string_view name : TabOrder()) {
@@ -161,6 +187,7 @@ FormControls BuildForm(QWidget& window) {
     previous = next;
   }
   CollectHandles(controls);
+  KeepTextClearOfLines(controls, lines);
   DescribeForAssistiveTechnology(controls);
   return controls;
 }

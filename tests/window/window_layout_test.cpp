@@ -8,6 +8,7 @@
 
 #include "app/frm_main.h"
 #include "app/startup.h"
+#include "tests/window/whole_text.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/form_builder.h"
@@ -151,8 +152,64 @@ class WindowLayoutTest : public QObject {
     QCOMPARE(visited, expected);
   }
 
-  // Whatever face stands in for the designed one, and however long a result, a
-  // label shows its whole text: a wide one is drawn condensed, never cut.
+  // Whatever face stands in for the designed one, and however long a result, every
+  // label and field shows its whole text, read from its pixels: a wide one is
+  // drawn condensed, never cut, scrolled or covered by a grid line. The inputs
+  // give values of every length the calculators produce.
+  void everyTextStandsWhole_data() {
+    QTest::addColumn<QStringList>("typed");  // field, text, field, text, ...
+    QTest::newRow("short values") << QStringList{"Txt_ang_f",
+                                                 "3.8",
+                                                 "Txt_ang_L",
+                                                 "10",
+                                                 "Txt_L_f",
+                                                 "4",
+                                                 "Txt_L_W",
+                                                 "12",
+                                                 "TxtWandL_W",
+                                                 "12",
+                                                 "TxtWandL_L",
+                                                 "10",
+                                                 "Txtillumination_M0",
+                                                 "0.5",
+                                                 "Txt_F0",
+                                                 "1.4",
+                                                 "Txt_F1",
+                                                 "2"};
+    QTest::newRow("f 2.8, L 999: 1712.6 under H[m]")
+        << QStringList{"Txt_ang_f", "2.8", "Txt_ang_L", "999"};
+    QTest::newRow("f 1, L 9999: 63993.6 under W[m]")
+        << QStringList{"Txt_ang_f", "1", "Txt_ang_L", "9999"};
+    QTest::newRow("f 9999, H 999: L 2774722.5, partner 1332") << QStringList{
+        "Txt_L_f", "9999", "Txt_L_H", "999", "TxtWandL_H", "999", "TxtWandL_L", "9999"};
+    QTest::newRow("partner 133.3") << QStringList{"Txt_L_H", "100", "TxtWandL_H", "100"};
+    QTest::newRow("illumination 1680.56")
+        << QStringList{"Txtillumination_M0", "5", "Txt_F0", "1.2", "Txt_F1", "22"};
+    QTest::newRow("illumination 24200.00")
+        << QStringList{"Txtillumination_M0", "50", "Txt_F0", "1", "Txt_F1", "22"};
+    QTest::newRow("illumination of 21 characters")
+        << QStringList{"Txtillumination_M0", "9999", "Txt_F0", ".001", "Txt_F1", "9999"};
+  }
+
+  void everyTextStandsWhole() {
+    QFETCH(QStringList, typed);
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2) {
+      QWidget* field = Control(qPrintable(typed[i]));
+      field->setFocus(Qt::TabFocusReason);
+      QTest::keyClicks(field, typed[i + 1]);
+    }
+    // Away from the fields, so that no caret or selection is read as text.
+    Control("ChkCameraSelect")->setFocus(Qt::TabFocusReason);
+    const QList<QWidget*> controls = window_->Controls().byName.values();
+    const QList<const QWidget*> lines = testing_support::GridLines(controls);
+    QStringList problems;
+    for (QWidget* control : controls) {
+      const QString problem = testing_support::WholeTextProblem(*control, lines);
+      if (!problem.isEmpty()) problems.append(problem);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+  }
+
   void diagramIsDrawnOnceAtSixtyFivePercentFromTheCorner() {
     const QImage diagram(QStringLiteral(":/focimetra/diagram.png"));
     QCOMPARE(diagram.size(), QSize(738, 370));

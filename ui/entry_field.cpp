@@ -131,6 +131,7 @@ KeyCode EntryField::TypeCharacter(const QString& character) {
 }
 
 void EntryField::keyPressEvent(QKeyEvent* event) {
+  if (CollapseSelection(event)) return;
   if (isReadOnly() || IsEditingShortcut(event)) {
     QLineEdit::keyPressEvent(event);
     return;
@@ -152,7 +153,7 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
   // does.
   const QString text = event->text();
   if (text.isEmpty() || event->key() == Qt::Key_Delete || IsControlCharacter(text.front())) {
-    if (!CollapseSelection(event)) QLineEdit::keyPressEvent(event);
+    QLineEdit::keyPressEvent(event);
     return;
   }
   for (const QString& character : Characters(text)) TypeCharacter(character);

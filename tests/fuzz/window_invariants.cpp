@@ -4,11 +4,14 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <utility>
 
 #include "app/frm_main.h"
 #include "optics/sensor_format.h"
+#include "tests/window/whole_text.h"
 #include "ui/characters.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
@@ -49,7 +52,66 @@ void ForEachResultLabel(const ui::FormControls& controls, Visit visit) {
 
 }  // namespace
 
+void WindowInvariants::ExpectCaret(const Action& action) {
+  caretField_.clear();
+  const bool left = action.key == Qt::Key_Left;
+  if (action.kind != ActionKind::Key || (!left && action.key != Qt::Key_Right) ||
+      (action.modifiers & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    return;
+  }
+  const QWidget* focus = QApplication::focusWidget();
+  const QString name =
+      action.target.isEmpty() && focus != nullptr ? focus->objectName() : action.target;
+  const auto* field = qobject_cast<const ui::EntryField*>(window_.Controls().byName.value(name));
+  if (field == nullptr || !field->isEnabled()) return;
+  // A key sent to another field first moves the focus there, which selects all.
+  const bool refocused = field != focus;
+  const int length = static_cast<int>(field->text().size());
+  if (refocused ? length == 0 : !field->hasSelectedText()) return;
+  const int start = refocused ? 0 : field->selectionStart();
+  const int end = refocused ? length : field->selectionEnd();
+  caretField_ = name;
+  expectedCaret_ = left ? start : end;
+}
+
+QString WindowInvariants::CheckCaret() {
+  if (caretField_.isEmpty()) return {};
+  const auto* field =
+      qobject_cast<const ui::EntryField*>(window_.Controls().byName.value(caretField_));
+  const QString name = std::exchange(caretField_, QString());
+  if (field->cursorPosition() == expectedCaret_ && !field->hasSelectedText()) return {};
+  return QStringLiteral("(g) the caret key left %1 at %2 (selection \"%3\"), not at %4")
+      .arg(name)
+      .arg(field->cursorPosition())
+      .arg(field->selectedText())
+      .arg(expectedCaret_);
+}
+
+QString WindowInvariants::CheckWholeTexts() {
+  const QList<QWidget*> controls = window_.Controls().byName.values();
+  const QList<const QWidget*> lines = testing_support::GridLines(controls);
+  for (QWidget* control : controls) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+      text = label->text();
+    } else if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
+      // A caret and a focus frame are no text: the field is read once it is left.
+      if (field->hasFocus()) continue;
+      text = field->text();
+    } else {
+      continue;
+    }
+    text += QLatin1Char('/') + QString::number(control->isEnabled());
+    if (shownWhole_.value(control->objectName()) == text) continue;
+    const QString problem = testing_support::WholeTextProblem(*control, lines);
+    if (!problem.isEmpty()) return QStringLiteral("(f) ") + problem;
+    shownWhole_.insert(control->objectName(), text);
+  }
+  return {};
+}
+
 void WindowInvariants::Before(const Action& action) {
+  ExpectCaret(action);
   const QWidget* focus = QApplication::focusWidget();
   const FieldEdit edit = EditOf(action, focus != nullptr ? focus->objectName() : QString());
   if (!IsChecked(edit.field)) return;
@@ -127,7 +189,8 @@ QString WindowInvariants::CheckChosenFormat() const {
 
 QStringList WindowInvariants::Check() {
   QStringList problems;
-  for (const QString& problem : {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat()}) {
+  for (const QString& problem : {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat(),
+                                 CheckWholeTexts(), CheckCaret()}) {
     if (!problem.isEmpty()) problems.append(problem);
   }
   return problems;

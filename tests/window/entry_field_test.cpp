@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "tests/window/whole_text.h"
 #include "ui/entry_field.h"
 #include "ui/numeric_entry.h"
 
@@ -155,6 +156,90 @@ class EntryFieldTest : public QObject {
     field_->insert(QStringLiteral("abc"));
     QVERIFY(codes_.isEmpty());
     QCOMPARE(field_->text(), QStringLiteral("abc"));
+  }
+
+  // Every platform plugin, the offscreen one included, moves the caret as X11
+  // desktops do: Left and Right over a selection collapse it to its start or end.
+  void caretKeys_data() {
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("caret");
+    QTest::newRow("left over the whole text") << 0 << 3 << int{Qt::Key_Left} << 0;
+    QTest::newRow("right over the whole text") << 0 << 3 << int{Qt::Key_Right} << 3;
+    QTest::newRow("left over the middle") << 1 << 1 << int{Qt::Key_Left} << 1;
+    QTest::newRow("right over the middle") << 1 << 1 << int{Qt::Key_Right} << 2;
+    QTest::newRow("left without a selection") << 2 << 0 << int{Qt::Key_Left} << 1;
+    QTest::newRow("right without a selection") << 1 << 0 << int{Qt::Key_Right} << 2;
+    QTest::newRow("home") << 1 << 1 << int{Qt::Key_Home} << 0;
+    QTest::newRow("end") << 0 << 1 << int{Qt::Key_End} << 3;
+  }
+
+  void caretKeys() {
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(int, key);
+    QFETCH(int, caret);
+    field_->WriteText(QStringLiteral("100"));
+    field_->setCursorPosition(selectionStart);
+    if (selectionLength > 0) field_->setSelection(selectionStart, selectionLength);
+    QTest::keyClick(field_, static_cast<Qt::Key>(key));
+    QCOMPARE(field_->cursorPosition(), caret);
+    QVERIFY(!field_->hasSelectedText());
+    QTest::keyClick(field_, Qt::Key_9);
+    QCOMPARE(field_->text(), QStringLiteral("100").insert(caret, QLatin1Char('9')));
+  }
+
+  // Only a change that neither a typed key nor the program made is the user's
+  // own edit, and it is raised before the change.
+  void userEditsAreTheChangesNoKeyOrWriteMade_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("userEdit");
+    for (const char* how : {"paste", "cut", "delete key", "undo", "assistive write"}) {
+      QTest::newRow(how) << QString::fromLatin1(how) << true;
+    }
+    for (const char* how : {"typed digit", "backspace", "program write", "same text pasted"}) {
+      QTest::newRow(how) << QString::fromLatin1(how) << false;
+    }
+  }
+
+  void userEditsAreTheChangesNoKeyOrWriteMade() {
+    QFETCH(QString, how);
+    QFETCH(bool, userEdit);
+    field_->WriteText(QStringLiteral("12"));
+    field_->setSelection(0, 1);
+    field_->del();  // "2", for undo to take back
+    QStringList events;
+    const auto edits = connect(field_, &EntryField::UserEdit, this, [&] { events << "edit"; });
+    const auto changes = connect(field_, &EntryField::Change, this, [&] { events << "change"; });
+    field_->setSelection(0, 1);
+    if (how == "paste") field_->insert(QStringLiteral("7"));
+    if (how == "cut") field_->cut();
+    if (how == "delete key") QTest::keyClick(field_, Qt::Key_Delete);
+    if (how == "undo") field_->undo();
+    if (how == "assistive write") field_->setText(QStringLiteral("8"));
+    if (how == "typed digit") QTest::keyClick(field_, Qt::Key_5);
+    if (how == "backspace") QTest::keyClick(field_, Qt::Key_Backspace);
+    if (how == "program write") field_->WriteText(QStringLiteral("9"));
+    if (how == "same text pasted") field_->insert(QStringLiteral("2"));
+    disconnect(edits);
+    disconnect(changes);
+    const QStringList expected = how == "same text pasted" ? QStringList{}
+                                 : userEdit                ? QStringList{"edit", "change"}
+                                                           : QStringList{"change"};
+    QCOMPARE(events, expected);
+  }
+
+  // A text wider than the field, as the program writes it, shows from its first
+  // character: condensed, not scrolled to its tail.
+  void wideWrittenTextIsCondensedNotScrolled() {
+    other_->setFocus();  // no caret or focus frame in the picture
+    field_->resize(41, 18);
+    field_->WriteText(QStringLiteral("24200.00"));
+    QVERIFY(field_->font().stretch() > 0 && field_->font().stretch() < 100);
+    QCOMPARE(testing_support::WholeTextProblem(*field_, {}), QString());
+    field_->WriteText(QStringLiteral("1"));
+    QCOMPARE(field_->font().stretch(), int{QFont::AnyStretch});
   }
 
   void gotFocusOnTabAndProgramButNotOnReturnToTheWindow() {

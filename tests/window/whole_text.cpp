@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <cstdlib>
 
 namespace testing_support {
@@ -96,7 +97,13 @@ QString WholeTextProblem(QWidget& control, const QList<const QWidget*>& lines) {
   if (text.trimmed().isEmpty()) return {};
   if (without.size() != shown.size()) return Name(control) + QStringLiteral(" cannot be read");
   const Ink ink = InkColumns(shown, without, within);
-  if (!ink.Any()) return Name(control) + QStringLiteral(" shows nothing");
+  if (!ink.Any()) {
+    // Format characters (joiners, marks) draw nothing by themselves.
+    const bool visible = std::any_of(text.begin(), text.end(), [](QChar c) {
+      return (c.isPrint() && !c.isSpace()) || c.isSurrogate();
+    });
+    return visible ? Name(control) + QStringLiteral(" shows nothing") : QString();
+  }
   if ((!mayTouchLeft && ink.left <= within.left()) || ink.right >= within.right()) {
     return Name(control) + QStringLiteral(" is cut at its edge (ink %1 to %2 in %3 to %4)")
                                .arg(ink.left)

@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic
   # tests: unit tests, sanitizers, end-to-end on a virtual X server read through AT-SPI
   libgtest-dev clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
+  xvfb xauth xdotool xclip x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
   # tests: the desktop entry and the AppStream metadata
   desktop-file-utils appstream dpkg-dev file
 )

@@ -8,7 +8,7 @@ and types with xdotool (real X input through XTEST), reads what the window shows
 back through the accessibility tree (pyatspi), and leaves a screenshot
 e2e-<flow>.png in the current directory.
 
-    e2e_test.py PROGRAM [--sanitized] [unittest options]
+    e2e_test.py PROGRAM --replay HARNESS [--sanitized] [unittest options]
 
 Only the standard library and pyatspi are used; pyatspi is imported once the
 private buses are up, so that it never starts a bus of its own.
@@ -48,8 +48,10 @@ from e2e_atspi import fresh, has_state, role_name, wait_for, walk
 from e2e_desktop import A11Y_LAUNCHER, DESKTOP, start_watchdog, stop_everything
 from e2e_processes import log
 from e2e_program import Focimetra
+from e2e_replay import play_and_compare
 
 PROGRAM = None          # the binary under test, from the command line
+REPLAY = None           # the replay harness, from --replay
 SANITIZED = False       # built with the address and undefined-behaviour sanitizers
 pyatspi = None          # bound by setUpModule, once the buses exist
 
@@ -239,17 +241,34 @@ class LensSelectOffTest(FlowTest):
         self.assertFalse(has_state(box, pyatspi.STATE_ENABLED), "the camera types are still enabled")
 
 
+class HarnessAgreementTest(FlowTest):
+    flow = "harness-agreement"
+
+    def test_the_harness_and_the_real_window_show_the_same(self):
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "agreement.replay")
+        compared = play_and_compare(self.program, DESKTOP, REPLAY, script,
+                                    pyatspi.STATE_FOCUSED)
+        self.assertGreater(compared, 0, "the script compares nothing")
+
+
 def main():
-    global PROGRAM, SANITIZED
+    global PROGRAM, REPLAY, SANITIZED
     args = sys.argv[1:]
     if "--sanitized" in args:
         SANITIZED = True
         args.remove("--sanitized")
+    if "--replay" in args:
+        at = args.index("--replay")
+        REPLAY = os.path.abspath(args[at + 1])
+        del args[at:at + 2]
     if not args or not os.access(args[0], os.X_OK):
         print(__doc__, file=sys.stderr)
         return 2
     PROGRAM = os.path.abspath(args[0])
-    for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "import", A11Y_LAUNCHER):
+    if REPLAY is None or not os.access(REPLAY, os.X_OK):
+        print("e2e: --replay names no runnable harness", file=sys.stderr)
+        return 2
+    for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "xclip", "import", A11Y_LAUNCHER):
         if shutil.which(tool) is None:
             print(f"e2e: {tool} is missing (scripts/setup.sh installs it)", file=sys.stderr)
             return 1

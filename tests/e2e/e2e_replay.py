@@ -1,0 +1,157 @@
+"""A replay script played twice: through focimetra-replay on Qt's offscreen
+platform, and through the real window on the private desktop with xdotool. What
+both show at each `dump` must agree."""
+
+import os
+import subprocess
+
+from e2e_atspi import fresh, text_of, wait_for
+from e2e_processes import E2EFailure, log, spawn, stop_process
+
+# The accessible names of the entry fields, by control name.
+FIELDS = {
+    "Txt_ang_f": "Angle of view: f [mm]",
+    "Txt_ang_L": "Angle of view: L [m]",
+    "Txt_L_f": "Object distance: f [mm]",
+    "Txt_L_W": "Object distance: W [m]",
+    "Txt_L_H": "Object distance: H [m]",
+    "TxtWandL_W": "Focal length: W [m]",
+    "TxtWandL_H": "Focal length: H [m]",
+    "TxtWandL_L": "Focal length: L [m]",
+    "Txtillumination_M0": "Minimum illumination: known illumination [lux]",
+    "Txt_F0": "Minimum illumination: F-number of the known illumination",
+    "Txt_F1": "Minimum illumination: target F-number",
+    "Txtillumination_M1": "Minimum illumination: converted illumination [lux]",
+}
+
+# The single-value result labels, by control name: row, column, calculator.
+RESULTS = {
+    "lbl_L_4(1)": ("1/4type", "L[m]", "object distance"),
+    "Lbl_L3(1)": ("1/3type", "L[m]", "object distance"),
+    "lbl_L_2(1)": ("1/2type", "L[m]", "object distance"),
+    "lbl_f_4(1)": ("1/4type", "f[mm]", "focal length"),
+    "lbl_f_3(1)": ("1/3type", "f[mm]", "focal length"),
+    "lbl_f_2(1)": ("1/2type", "f[mm]", "focal length"),
+}
+
+# The harness's key names as xdotool names them.
+KEYS = {"BS": "BackSpace", "RET": "Return", "ESC": "Escape", "SPACE": "space", "DEL": "Delete",
+        "HOME": "Home", "END": "End", "LEFT": "Left", "RIGHT": "Right"}
+
+
+def parse(path):
+    """The script's actions as (action, name, text) triples."""
+    actions = []
+    with open(path, encoding="utf-8") as script:
+        for line in script:
+            line = line.rstrip("\n")
+            if not line.strip() or line.startswith("#"):
+                continue
+            action, _, rest = line.partition(" ")
+            name, _, text = rest.partition(" ")
+            actions.append((action, name, text))
+    return actions
+
+
+def replay_dumps(replay, script):
+    """What the harness shows at each dump: {control name: value} in order."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    output = subprocess.run([replay, script], env=env, capture_output=True, text=True,
+                            timeout=60, check=True).stdout
+    dumps, current = [], None
+    for line in output.splitlines():
+        if line == "dump":
+            current = {}
+        elif line == "end":
+            dumps.append(current)
+            current = None
+        elif current is not None:
+            name, _, rest = line.partition("\t")
+            current[name] = rest.partition("\t")[2]
+    return dumps
+
+
+class RealWindowPlayer:
+    """Plays the script's actions on the running program, as a person would."""
+
+    def __init__(self, app, desktop, state_focused):
+        self.app = app
+        self.desktop = desktop
+        self.state_focused = state_focused
+
+    def field(self, name):
+        if name not in FIELDS:
+            raise E2EFailure(f"the script names {name!r}, which is no entry field")
+        return self.app.field(FIELDS[name])
+
+    def focus(self, name):
+        field = self.field(name)
+        if fresh(field).getState().contains(self.state_focused):
+            return field
+        self.app.click(field, f"the field {name}")
+        wait_for(lambda: fresh(field).getState().contains(self.state_focused),
+                 f"the field {name} to take the focus")
+        return field
+
+    def paste(self, name, text):
+        """A paste of text over the whole of the focused field: Ctrl+A, Ctrl+V."""
+        field = self.focus(name)
+        source = os.path.join(self.desktop.workdir, "clipboard.txt")
+        with open(source, "w", encoding="utf-8") as file:
+            file.write(text)
+        owner = spawn(["xclip", "-quiet", "-selection", "clipboard", "-i", source],
+                      self.desktop.env, os.path.join(self.desktop.workdir, "xclip.log"))
+        try:
+            wait_for(lambda: self.desktop.run(["xclip", "-o", "-selection", "clipboard"],
+                                              check=False) == text,
+                     "the clipboard to hold the text to paste")
+            self.app.key("ctrl+a")
+            self.app.key("ctrl+v")
+            wait_for(lambda: text_of(field) == text, f"{name} to read the pasted {text!r}",
+                     detail=lambda: f"it reads {text_of(field)!r}")
+        finally:
+            stop_process(owner, "xclip")
+
+    def play(self, action, name, text):
+        if action == "focus":
+            self.focus(name)
+        elif action == "type":
+            self.focus(name)
+            self.app.type(text)
+        elif action == "key":
+            self.focus(name)
+            self.app.key(KEYS.get(text, text))
+        elif action == "set":
+            self.paste(name, text)
+        else:
+            raise E2EFailure(f"the real window cannot play {action!r}")
+
+    def differences(self, expected):
+        """Where the window differs from the harness's dump, as readable lines."""
+        found = []
+        for name, accessible_name in FIELDS.items():
+            shown = text_of(self.app.field(accessible_name))
+            if shown != expected[name]:
+                found.append(f"{name}: the window shows {shown!r}, the harness {expected[name]!r}")
+        for name, (row, column, table) in RESULTS.items():
+            shown = fresh(self.app.result(row, column, table)).name
+            if shown != expected[name]:
+                found.append(f"{name}: the window shows {shown!r}, the harness {expected[name]!r}")
+        return found
+
+
+def play_and_compare(app, desktop, replay, script, state_focused):
+    dumps = replay_dumps(replay, script)
+    player = RealWindowPlayer(app, desktop, state_focused)
+    compared = 0
+    for action, name, text in parse(script):
+        if action != "dump":
+            player.play(action, name, text)
+            continue
+        expected = dumps[compared]
+        compared += 1
+        wait_for(lambda: not player.differences(expected),
+                 f"the window to show what the harness showed at dump {compared}",
+                 detail=lambda: "; ".join(player.differences(expected)))
+        log(f"dump {compared} agrees")
+    return compared

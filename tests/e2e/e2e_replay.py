@@ -94,8 +94,11 @@ class RealWindowPlayer:
         return field
 
     def paste(self, name, text):
-        """A paste of text over the whole of the focused field: Ctrl+A, Ctrl+V."""
-        field = self.focus(name)
+        """A paste of text over the whole of the focused field: Ctrl+A, Ctrl+V. The
+        harness pastes without moving the focus, a person pastes where it is."""
+        field = self.field(name)
+        if not fresh(field).getState().contains(self.state_focused):
+            raise E2EFailure(f"the script pastes into {name}, which has not the focus")
         source = os.path.join(self.desktop.workdir, "clipboard.txt")
         with open(source, "w", encoding="utf-8") as file:
             file.write(text)

@@ -18,6 +18,7 @@ import os
 import shutil
 import signal
 import sys
+import time
 import unittest
 import warnings
 
@@ -48,7 +49,7 @@ from e2e_atspi import fresh, has_state, role_name, wait_for, walk
 from e2e_desktop import A11Y_LAUNCHER, DESKTOP, start_watchdog, stop_everything
 from e2e_processes import log
 from e2e_program import Focimetra
-from e2e_replay import play_and_compare
+from e2e_replay import RealWindowPlayer, play_and_compare
 
 PROGRAM = None          # the binary under test, from the command line
 REPLAY = None           # the replay harness, from --replay
@@ -56,6 +57,7 @@ SANITIZED = False       # built with the address and undefined-behaviour sanitiz
 pyatspi = None          # bound by setUpModule, once the buses exist
 
 MAX_WARNING = "MAX of F value of the camera has been exceeded. Please rewrite correct num."
+MIN_WARNING = "MIN of F value of the camera has been exceeded. Please rewrite correct num."
 
 
 def setUpModule():
@@ -121,6 +123,28 @@ class AngleOfViewTest(FlowTest):
             for column, value in zip(ANGLE_COLUMNS, values):
                 app.expect_name(app.result(row, column, "angle of view"), value,
                                 f"the angle of view {row} {column}")
+
+
+class LongValuesTest(FlowTest):
+    flow = "long-values"
+
+    def test_the_longest_values_are_shown_whole(self):
+        # The screenshot shows every digit; the window tests read the same from the
+        # pixels at several pixel ratios.
+        app = self.program
+        for field, text in (("Minimum illumination: known illumination [lux]", "5"),
+                            ("Minimum illumination: F-number of the known illumination", "1.2"),
+                            ("Minimum illumination: target F-number", "22"),
+                            ("Angle of view: f [mm]", "1"), ("Angle of view: L [m]", "9999"),
+                            ("Object distance: f [mm]", "9999"), ("Object distance: H [m]", "999")):
+            app.type_into(field, text)
+            app.expect_text(app.field(field), text, f"the field {field!r}")
+        app.expect_text(app.field("Minimum illumination: converted illumination [lux]"),
+                        "1680.56", "the converted illumination")
+        app.expect_name(app.result("1/2type", "W[m]", "angle of view"), "63993.6",
+                        "the angle of view 1/2type W[m]")
+        app.expect_name(app.result("1/3type", "L[m]", "object distance"), "2774722.5",
+                        "the object distance 1/3type")
 
 
 class ObjectDistanceTest(FlowTest):
@@ -191,6 +215,30 @@ class RangeWarningTest(FlowTest):
         wait_for(lambda: self.warning() is None, "the message box to close after Return")
         wait_for(lambda: len(app.windows()) == 1, "the message box's window to be unmapped")
         app.expect_text(field, "85", "the angle-of-view f field")
+
+    def test_a_pasted_focal_length_is_checked_once(self):
+        app = self.program
+        app.click(app.find("check box", "Lens Select"), "the Lens Select check box")
+        dome = app.find("radio button", "Fixed Camera(Dome)")
+        wait_for(lambda: has_state(dome, pyatspi.STATE_ENABLED), "the camera types to be enabled")
+        app.click(dome, "Fixed Camera(Dome)")
+        app.choose_item("Camera models", "CAM-114")
+        app.find("label", "/f_max [mm]  :8.0")
+        player = RealWindowPlayer(app, DESKTOP, pyatspi.STATE_FOCUSED)
+        for name, text, expected in (("Txt_ang_f", "500", MAX_WARNING),
+                                     ("Txt_L_f", "abc", MIN_WARNING), ("Txt_L_f", "5", None)):
+            player.focus(name)
+            player.paste(name, text)
+            if expected is not None:
+                dialog, message = wait_for(self.warning, f"the range warning for {text!r}")
+                self.assertEqual(message, expected)
+                wait_for(lambda: has_state(dialog, pyatspi.STATE_ACTIVE),
+                         "the message box to be active")
+                app.key("Return")
+                wait_for(lambda: self.warning() is None, "the message box to close")
+            time.sleep(0.5)  # a second warning would be up by now
+            self.assertIsNone(self.warning(), f"more than one warning for {text!r}")
+            app.expect_text(player.field(name), text, f"the pasted {name}")
 
     def warning(self):
         for top in fresh(self.program.app):

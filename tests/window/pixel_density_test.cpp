@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 #include "app/frm_main.h"
 #include "app/startup.h"
-#include "ui/entry_field.h"
-#include "ui/list_box.h"
+#include "tests/window/window_driver.h"
 
 namespace {
 
@@ -23,37 +23,13 @@ class PixelDensityTest : public QObject {
 
   app::FrmMain* window_ = nullptr;
 
-  QWidget& Control(const QString& name) const {
-    QWidget* control = window_->Controls().byName.value(name);
-    if (control == nullptr) qFatal("no control %s", qPrintable(name));
-    return *control;
-  }
-  void Click(const QString& name) {
-    QWidget& button = Control(name);
-    QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(7, button.height() / 2));
-  }
-  void Select(const QString& listName, const QString& text) {
-    auto& list = static_cast<ui::ListBox&>(Control(listName));
-    const QList<QListWidgetItem*> items = list.findItems(text, Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    list.scrollToItem(items.front());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list.visualItemRect(items.front()).center());
-  }
-  void Type(const QString& field, const QString& text) {
-    QWidget& box = Control(field);
-    box.clearFocus();
-    box.setFocus(Qt::TabFocusReason);  // selects the whole text, as tabbing in does
-    if (text.isEmpty()) {
-      QTest::keyClick(&box, Qt::Key_Backspace);
-    } else {
-      QTest::keyClicks(&box, text);
-    }
-  }
-  void ChooseCamera(const QString& type, const QString& model) {
-    Click(type);
-    Select(QStringLiteral("LstCamera"), model);
-  }
+  std::unique_ptr<WindowDriver> driver_;
+
+  QWidget& Control(const QString& name) const { return driver_->Control(name); }
+  void Click(const QString& name) { driver_->Click(name); }
+  void Select(const QString& list, const QString& text) { driver_->Select(list, text); }
+  void Type(const QString& field, const QString& text) { driver_->Type(field, text); }
+  void ChooseCamera(int type, const QString& model) { driver_->ChooseCamera(type, model); }
   QString ToolTip(const QString& name) { return Control(name).toolTip(); }
   // What a label's description says beyond its row, column and calculator.
   QString DescriptionNote(const QString& name) {
@@ -65,6 +41,7 @@ class PixelDensityTest : public QObject {
   void initTestCase() {
     app::PrepareApplication(*qApp);
     window_ = new app::FrmMain;
+    driver_ = std::make_unique<WindowDriver>(*window_);
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -120,7 +97,7 @@ class PixelDensityTest : public QObject {
     QFETCH(QString, note);
     Type(QStringLiteral("TxtWandL_W"), QStringLiteral("2.5"));
     Type(QStringLiteral("TxtWandL_L"), QStringLiteral("10"));
-    ChooseCamera(QStringLiteral("OptCameraType(1)"), QStringLiteral("CAM-116"));
+    ChooseCamera(1, QStringLiteral("CAM-116"));
     Type(QStringLiteral("Txt_ang_L"), QStringLiteral("10"));
     Type(QStringLiteral("Txt_L_W"), QStringLiteral("10"));
     QCOMPARE(static_cast<QLabel&>(Control(label)).text(), shown);
@@ -140,7 +117,7 @@ class PixelDensityTest : public QObject {
   }
   void notesGoWithTheirValue() {
     QFETCH(int, change);
-    ChooseCamera(QStringLiteral("OptCameraType(1)"), QStringLiteral("CAM-116"));
+    ChooseCamera(1, QStringLiteral("CAM-116"));
     Type(QStringLiteral("Txt_ang_L"), QStringLiteral("10"));
     const QString width = QStringLiteral("Lbl_angle_4(1)");
     QVERIFY(!ToolTip(width).isEmpty());
@@ -174,7 +151,7 @@ class PixelDensityTest : public QObject {
 
   // The focal-length fields follow the f typed into them.
   void fieldsFollowTheirFocalLength() {
-    ChooseCamera(QStringLiteral("OptCameraType(1)"), QStringLiteral("CAM-116"));
+    ChooseCamera(1, QStringLiteral("CAM-116"));
     Type(QStringLiteral("Txt_L_f"), QStringLiteral("5.6"));
     QCOMPARE(ToolTip(QStringLiteral("Txt_L_f")),
              QStringLiteral("CAM-116 at 5.6 mm: identify up to 4.7 m, recognise 9.4 m, observe "

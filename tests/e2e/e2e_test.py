@@ -6,7 +6,8 @@ the server picks itself, a private D-Bus session bus and the AT-SPI bus launcher
 it. Every test starts the program afresh on that desktop, moves the pointer, clicks
 and types with xdotool (real X input through XTEST), reads what the window shows
 back through the accessibility tree (pyatspi), and leaves a screenshot
-e2e-<flow>.png in the current directory.
+e2e-<flow>.png in the current directory. One test runs the program as a native
+Wayland client of a headless Weston instead, read through the same buses.
 
     e2e_test.py PROGRAM [--sanitized] [unittest options]
 
@@ -15,6 +16,7 @@ private buses are up, so that it never starts a bus of its own.
 """
 
 import os
+import re
 import shutil
 import signal
 import sys
@@ -44,10 +46,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
 
 import e2e_atspi
-from e2e_atspi import fresh, has_state, role_name, wait_for, walk
+from e2e_atspi import extents, fresh, has_state, role_name, wait_for, walk
 from e2e_desktop import A11Y_LAUNCHER, DESKTOP, start_watchdog, stop_everything
 from e2e_processes import log
 from e2e_program import Focimetra
+from e2e_wayland import Weston, WaylandFocimetra
 
 PROGRAM = None          # the binary under test, from the command line
 SANITIZED = False       # built with the address and undefined-behaviour sanitizers
@@ -239,6 +242,41 @@ class LensSelectOffTest(FlowTest):
         self.assertFalse(has_state(box, pyatspi.STATE_ENABLED), "the camera types are still enabled")
 
 
+class WaylandTest(FlowTest):
+    """The program as a native Wayland client of a headless Weston, with no X
+    display to fall back on."""
+
+    def setUp(self):
+        self.weston = Weston(DESKTOP)
+        self.addCleanup(self.weston.stop)
+        self.weston.start()
+        self.program = WaylandFocimetra(DESKTOP, self.weston, PROGRAM, SANITIZED)
+        self.addCleanup(self.program.stop)
+        self.program.start()
+
+    def test_window_opens_with_its_fixed_size(self):
+        app = self.program
+        # Qt names the top level "filler" here, "frame" on X11: found by its title.
+        window = wait_for(lambda: next((top for top in fresh(app.app)
+                                        if top is not None and top.name == "Focimetra"), None),
+                          "the window \"Focimetra\" in the accessibility tree")
+        wait_for(lambda: extents(window)[2:] == (810, 605), "the window to be 810 x 605",
+                 detail=lambda: f"it is {extents(window)[2:]}")
+        app.expect_name(app.result("1/4type", "W[m]", "angle of view"), "0",
+                        "the angle of view 1/4type W[m]")
+        # What the program told the compositor: a fixed size, and the desktop file
+        # name before the first frame, so that its icon and grouping hold at once.
+        output = app.full_output()
+        first_frame = output.find(".attach(")
+        self.assertNotEqual(first_frame, -1, "no buffer was ever attached")
+        for request in ("set_min_size(810, 605)", "set_max_size(810, 605)",
+                        'set_app_id("io.github.focimetra.Focimetra")'):
+            sent = re.search(r"-> xdg_toplevel@\d+\." + re.escape(request), output)
+            self.assertIsNotNone(sent, f"the window's {request} was never sent")
+            self.assertLess(sent.start(), first_frame, f"{request} came after the first frame")
+        self.weston.screenshot("wayland")
+
+
 def main():
     global PROGRAM, SANITIZED
     args = sys.argv[1:]
@@ -249,7 +287,8 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     PROGRAM = os.path.abspath(args[0])
-    for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "import", A11Y_LAUNCHER):
+    for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "import", "weston", "xclip",
+                 A11Y_LAUNCHER):
         if shutil.which(tool) is None:
             print(f"e2e: {tool} is missing (scripts/setup.sh installs it)", file=sys.stderr)
             return 1

@@ -242,6 +242,121 @@ class LensSelectOffTest(FlowTest):
         self.assertFalse(has_state(box, pyatspi.STATE_ENABLED), "the camera types are still enabled")
 
 
+DORI = " (DORI, EN 62676-4:2015)"
+
+
+def choose_dome_camera(app, model):
+    app.click(app.find("check box", "Lens Select"), "the Lens Select check box")
+    dome = app.find("radio button", "Fixed Camera(Dome)")
+    wait_for(lambda: has_state(dome, pyatspi.STATE_ENABLED), "the camera types to be enabled")
+    app.click(dome, "Fixed Camera(Dome)")
+    wait_for(lambda: has_state(dome, pyatspi.STATE_CHECKED), "Fixed Camera(Dome) to be chosen")
+    app.choose_item("Camera models", model)
+
+
+class PixelDensityTest(FlowTest):
+    flow = "pixel-density"
+
+    def test_chosen_camera_gives_pixels_per_metre(self):
+        app = self.program
+        choose_dome_camera(app, "CAM-116")
+        app.expect_text(app.field("Angle of view: f [mm]"), "2.8", "the angle-of-view f field")
+        app.type_into("Angle of view: L [m]", "10")
+        width = app.find("label", description="1/4type, W[m], angle of view, "
+                                              "58 px/m across: detect" + DORI)
+        height = app.find("label", description="1/4type, H[m], angle of view, "
+                                               "60 px/m down: detect" + DORI)
+        app.expect_name(width, "12.9", "the 1/4type W[m]")
+        app.expect_name(height, "9.6", "the 1/4type H[m]")
+        # The greyed rows say nothing.
+        app.result("1/3type", "W[m]", "angle of view")
+
+        self.hover(width)
+        self.expect_tool_tip("58 px/m across: detect" + DORI)
+        self.hover(app.field("Object distance: f [mm]"))
+        self.expect_tool_tip("CAM-116 at 2.8 mm: identify up to 2.3 m, recognise 4.7 m, "
+                             "observe 9.4 m, detect 23.4 m" + DORI)
+        self.screenshot()
+
+    def hover(self, accessible):
+        # Away first: a tool tip already up would only follow the pointer.
+        self.program.point_at(1, 1)
+        x, y, width, height = extents(accessible)
+        self.program.point_at(x + width // 2, y + height // 2)
+
+    def expect_tool_tip(self, text):
+        def shown():
+            return [top.name for top in fresh(self.program.app)
+                    if top is not None and role_name(top) == "tool tip"]
+        wait_for(lambda: text in shown(), f"the tool tip {text!r}",
+                 detail=lambda: f"tool tips up: {shown()}")
+
+
+COPIED_CAM_116 = """\
+Angle of View [f and L -> W and H Angle]
+f [mm]\t2.8
+L [m]\t10
+CCD\tW[m]\tH[m]\tDiagonal[m]\tW[deg]\tH[deg]\tDiagonal[deg]
+1/4type\t12.9\t9.6\t16.1\t65.7\t51.3\t77.7
+1/3type\t0\t0\t0\t0\t0\t0\tgreyed
+1/2type\t0\t0\t0\t0\t0\t0\tgreyed
+
+f and WorH ->L
+f [mm]\t2.8
+W [m]\t
+H [m]\t
+CCD\tL[m]
+1/4type\t0.0
+1/3type\t0\tgreyed
+1/2type\t0\tgreyed
+
+WorH and L ->f
+W [m]\t
+H [m]\t
+L [m]\t
+CCD\tf[m]
+1/4type\t0
+1/3type\t0\tgreyed
+1/2type\t0\tgreyed
+
+Minimum.illumination
+known illumination [lux]\t
+F-number of the known illumination\t
+target F-number\t
+converted illumination [lux]\t
+
+Lens Select
+Camera Type\tFixed Camera(Dome)
+Camera\tCAM-116
+CCD\t1/4
+f_min [mm]\t2.8
+f_max [mm]\t10.0
+Pixels a\t752
+Pixels b\t582
+Pixels a*b\t0.44
+"""
+
+
+class CopyResultsTest(FlowTest):
+    flow = "copy-results"
+
+    def test_shortcut_puts_the_figures_on_the_clipboard(self):
+        app = self.program
+        choose_dome_camera(app, "CAM-116")
+        field = app.type_into("Angle of view: L [m]", "10")
+        app.expect_name(app.find("label", description="1/4type, H[m], angle of view, "
+                                                      "60 px/m down: detect" + DORI),
+                        "9.6", "the 1/4type H[m]")
+        app.key("ctrl+shift+c")
+        wait_for(lambda: self.clipboard() == COPIED_CAM_116, "the results on the clipboard",
+                 detail=lambda: f"it holds {self.clipboard()!r}")
+        app.expect_text(field, "10", "the angle-of-view L field")
+
+    def clipboard(self):
+        return DESKTOP.run(["xclip", "-selection", "clipboard", "-o", "-t", "UTF8_STRING"],
+                           check=False)
+
+
 class WaylandTest(FlowTest):
     """The program as a native Wayland client of a headless Weston, with no X
     display to fall back on."""

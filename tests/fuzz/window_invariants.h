@@ -19,7 +19,10 @@ namespace fuzz {
 // (c) while a camera or lens is chosen, only the result rows of its format are
 //     enabled;
 // (e) an entry field that only ever met the key filter holds digits and at most
-//     one point.
+//     one point;
+// (f) a result label tells a pixel density (its tool tip, repeated at the end of
+//     its description) only while a camera is chosen, on an enabled row, and
+//     while it shows a value other than 0.
 // The width and height fields are left out of (a) and (e): the program writes
 // partner values of five characters into them. A field a paste reached is left out
 // until it is empty again; undo and redo count as a paste once a field was pasted
@@ -38,6 +41,7 @@ class WindowInvariants {
   QString CheckTypedFields();
   QString CheckSelectionOff() const;
   QString CheckChosenFormat() const;
+  QString CheckDensityNotes() const;
 
   const app::FrmMain& window_;
   QSet<QString> pasted_;      // fields whose text may not have met the key filter

@@ -357,6 +357,45 @@ class CopyResultsTest(FlowTest):
                            check=False)
 
 
+class WindowMenuTest(FlowTest):
+    flow = "window-menu"
+
+    def open_menu(self):
+        """Right-clicks the company label, on the window's background. Qt keeps popup
+        menus out of the accessibility tree: the menu is seen as a second window."""
+        app = self.program
+        x, y, width, height = extents(app.find("label", "Kestrova System Solutions"))
+        app.click_at(x + width // 2, y + height // 2, button=3)
+        wait_for(lambda: len(app.windows()) == 2, "the menu's window to be mapped")
+
+    def test_background_menu_copies_and_tells_about(self):
+        app = self.program
+        app.type_into("Angle of view: f [mm]", "3.8")
+        self.open_menu()
+        self.screenshot()
+        app.key("Down")  # "Copy results"
+        app.key("Return")
+        wait_for(lambda: CopyResultsTest.clipboard(self).startswith(
+                     "Angle of View [f and L -> W and H Angle]\nf [mm]\t3.8\nL [m]\t\n"),
+                 "the results on the clipboard",
+                 detail=lambda: f"it holds {CopyResultsTest.clipboard(self)!r}")
+
+        self.open_menu()
+        app.key("Down")
+        app.key("Down")  # "About Focimetra"
+        app.key("Return")
+        dialog = wait_for(lambda: next((top for top in fresh(app.app) if top is not None
+                                        and top.name == "About Focimetra"), None),
+                          "the About Focimetra box")
+        text = " ".join(accessible.name for accessible in walk(dialog)
+                        if role_name(accessible) == "label")
+        for part in ("Focimetra 1.", "CCTV", "MIT licence", "Qt 6."):
+            self.assertIn(part, text)
+        DESKTOP.screenshot("about")
+        app.key("Return")
+        wait_for(lambda: len(app.windows()) == 1, "the About box to close")
+
+
 class WaylandTest(FlowTest):
     """The program as a native Wayland client of a headless Weston, with no X
     display to fall back on."""

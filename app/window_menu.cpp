@@ -9,17 +9,32 @@
 #include "app/results_text.h"
 
 namespace app {
+namespace {
+
+// Version, what the program is, its licence and the Qt it runs on.
+QString AboutText() {
+  return QStringLiteral(
+             "Focimetra %1\n\n"
+             "A calculator for planning CCTV installations: the angle of view, object "
+             "distance and focal length for the 1/4, 1/3 and 1/2 type sensor formats, and "
+             "minimum illumination at another F-number.\n\n"
+             "Released under the MIT licence.\n"
+             "Qt %2")
+      .arg(QStringLiteral(FOCIMETRA_VERSION), QString::fromLatin1(qVersion()));
+}
+
+}  // namespace
 
 WindowMenu::WindowMenu(FrmMain& window)
     : QObject(&window),
       window_(window),
-      copyResults_(new QAction(QStringLiteral("Copy results"), &window)),
       about_(new QAction(QStringLiteral("About Focimetra"), &window)) {
-  copyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copyResults_->setShortcutContext(Qt::WindowShortcut);
-  connect(copyResults_, &QAction::triggered, this, &WindowMenu::CopyResults_Triggered);
+  auto* copyResults = new QAction(QStringLiteral("Copy results"), &window);
+  copyResults->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyResults->setShortcutContext(Qt::WindowShortcut);
+  connect(copyResults, &QAction::triggered, this, &WindowMenu::CopyResults_Triggered);
   connect(about_, &QAction::triggered, this, &WindowMenu::About_Triggered);
-  window.addAction(copyResults_);
+  window.addAction(copyResults);
   window.addAction(about_);
   // Widgets with a menu of their own (the entry fields) keep it; a right click
   // anywhere else comes up to the window.
@@ -34,17 +49,6 @@ void WindowMenu::About_Triggered() {
   QMessageBox box(QMessageBox::NoIcon, about_->text(), AboutText(), QMessageBox::Ok, &window_);
   box.setIconPixmap(window_.windowIcon().pixmap(64, 64));
   box.exec();
-}
-
-QString AboutText() {
-  return QStringLiteral(
-             "Focimetra %1\n\n"
-             "A calculator for planning CCTV installations: the angle of view, object "
-             "distance and focal length for the 1/4, 1/3 and 1/2 type sensor formats, and "
-             "minimum illumination at another F-number.\n\n"
-             "Released under the MIT licence.\n"
-             "Qt %2")
-      .arg(QStringLiteral(FOCIMETRA_VERSION), QString::fromLatin1(qVersion()));
 }
 
 }  // namespace app

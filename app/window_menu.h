@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
 class QAction;
 
@@ -18,19 +17,12 @@ class WindowMenu : public QObject {
  public:
   explicit WindowMenu(FrmMain& window);
 
-  QAction* CopyResults() const { return copyResults_; }
-  QAction* About() const { return about_; }
-
  private:
   void CopyResults_Triggered();
   void About_Triggered();
 
   FrmMain& window_;
-  QAction* copyResults_;
   QAction* about_;
 };
-
-// Version, what the program is, its licence and the Qt it runs on.
-QString AboutText();
 
 }  // namespace app

@@ -1,12 +1,11 @@
 // The figures on the clipboard: Ctrl+Shift+C anywhere in the window and the
 // window's own menu copy every calculator as tab-separated text; the entry
-// fields keep their edit menu; "About Focimetra" says what the program is.
+// fields keep their edit menu.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -159,22 +158,6 @@ class ResultsCopyTest : public QObject {
       QVERIFY(!Texts(menu).contains(QStringLiteral("Copy results")));
       QVERIFY(Texts(menu).join(QLatin1Char(' ')).contains(QStringLiteral("Paste")));
     });
-    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-  }
-
-  void aboutSaysWhatAndWhich() {
-    QString shown;
-    QTimer::singleShot(0, this, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      shown = box->windowTitle() + QLatin1Char('\n') + box->text();
-      box->accept();
-    });
-    window_->actions().at(1)->trigger();
-    QVERIFY(shown.startsWith(QStringLiteral("About Focimetra\nFocimetra 1.")));
-    QVERIFY(shown.contains(QStringLiteral("CCTV")));
-    QVERIFY(shown.contains(QStringLiteral("MIT licence")));
-    QVERIFY(shown.endsWith(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
   }
 };

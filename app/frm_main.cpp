@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QLabel>
 
+#include "app/pixel_density_notes.h"
+#include "app/window_menu.h"
 #include "optics/angle_of_view.h"
 #include "optics/distance.h"
 #include "optics/focal_length.h"
@@ -31,6 +33,8 @@ FrmMain::FrmMain(QWidget* parent)
   c_ = ui::BuildForm(*this);
   ConnectHandlers();
   Form_Load();
+  new PixelDensityNotes(*this);  // owned by the window; follows the handlers above
+  new WindowMenu(*this);
   Box(optics::Field::Txtillumination_M0).setFocus(Qt::OtherFocusReason);
 }
 

@@ -2,23 +2,29 @@
 // into the entry fields through Qt key events, so that each key takes the whole
 // path: key filter, change handling, length rule, calculator, result labels and,
 // in the width and height fields, the partner write. "Lens Select" stays clear, so
-// no focal-range warning interrupts the typing.
+// no focal-range warning interrupts the typing; with "camera", the dome camera
+// CAM-116 is chosen first, so that each key also updates the pixel-density notes,
+// and the two focal-length fields (which would warn) are left out.
 //
-//   keystroke_bench [KEYS]     (default 20000, at least one full round)
+//   keystroke_bench [KEYS [camera]]     (default 20000, at least one full round)
 //
 // Prints the time of the key press alone (what the handlers cost) and of the press
 // with the event-loop turn after it (the repaint of what changed included).
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "app/frm_main.h"
 #include "app/startup.h"
 #include "ui/entry_field.h"
+#include "ui/list_box.h"
 
 namespace {
 
@@ -73,10 +79,21 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
+  const bool camera = argc > 2 && std::strcmp(argv[2], "camera") == 0;
+  if (camera) {
+    const ui::FormControls& c = window.Controls();
+    c.ChkCameraSelect->click();
+    c.OptCameraType[1]->click();
+    const QList<QListWidgetItem*> found = c.LstCamera->findItems("CAM-116", Qt::MatchExactly);
+    if (found.isEmpty()) return 1;
+    c.LstCamera->MakeCurrent(c.LstCamera->row(found.front()));
+  }
+
   std::vector<double> press;
   std::vector<double> withLoop;
   const auto typeRound = [&](bool measured) {
     for (const Field field : kFields) {
+      if (camera && (field == Field::Txt_ang_f || field == Field::Txt_L_f)) continue;
       ui::EntryField& box = window.Controls().Field(field);
       box.setFocus(Qt::TabFocusReason);
       box.end(false);
@@ -99,7 +116,8 @@ int main(int argc, char* argv[]) {
   typeRound(false);  // warm-up: fonts, glyph caches, first layouts
   while (static_cast<long>(press.size()) < wanted) typeRound(true);
 
-  std::printf("keystroke_bench: %zu keys into %zu fields\n", press.size(), std::size(kFields));
+  std::printf("keystroke_bench: %zu keys into %zu fields%s\n", press.size(),
+              std::size(kFields) - (camera ? 2 : 0), camera ? ", CAM-116 chosen" : "");
   Report("key press", press);
   Report("key press + repaint", withLoop);
   return 0;

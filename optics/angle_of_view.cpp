@@ -20,13 +20,15 @@ constexpr int kAngleElements = 6;
 
 }  // namespace
 
+double SceneSize(double imagerSize, double f, double L) { return imagerSize / f * L; }
+
 AngleTable ComputeAngleOfView(double f, double L) {
   AngleTable table{};
   for (std::size_t i = 0; i < kSensorFormats.size(); ++i) {
     const SensorFormat& format = kSensorFormats[i];
-    const double w = RoundTo(format.width / f * L, 1);
-    const double h = RoundTo(format.height / f * L, 1);
-    const double d = RoundTo(format.diagonal / f * L, 1);
+    const double w = RoundTo(SceneSize(format.width, f, L), 1);
+    const double h = RoundTo(SceneSize(format.height, f, L), 1);
+    const double d = RoundTo(SceneSize(format.diagonal, f, L), 1);
     table[i] = {w, h, d, ViewAngle(w, L), ViewAngle(h, L), ViewAngle(d, L)};
   }
   return table;

@@ -12,6 +12,10 @@ namespace optics {
 using AngleRow = std::array<double, 6>;
 using AngleTable = std::array<AngleRow, kFormatCount>;
 
+// The width, height or diagonal [m] of the scene that an imager side of imagerSize
+// [mm] sees at distance L [m] behind focal length f [mm], before any rounding.
+double SceneSize(double imagerSize, double f, double L);
+
 // Pure core; f and L must not be 0.
 AngleTable ComputeAngleOfView(double f, double L);
 

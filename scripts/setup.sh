@@ -7,11 +7,15 @@ set -euo pipefail
 packages=(
   # build
   cmake make g++ pkgconf qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
+  # a native window on Wayland desktops
+  qt6-wayland
   # the window's Japanese Gothic faces
   fonts-ipafont-gothic
   # tests: unit tests, sanitizers, end-to-end on a virtual X server read through AT-SPI
   libgtest-dev clang libclang-rt-14-dev
-  xvfb xauth xdotool xclip x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
+  xvfb xauth xdotool x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
+  # tests: the X clipboard, and the window on a headless Wayland compositor
+  xclip weston
   # tests: the desktop entry and the AppStream metadata
   desktop-file-utils appstream dpkg-dev file
 )

@@ -24,7 +24,7 @@ class Focimetra:
         self.app = None
         self.log_path = None
 
-    def start(self):
+    def environment(self):
         env = dict(self.desktop.env)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["QT_ACCESSIBILITY"] = "1"
@@ -34,12 +34,13 @@ class Focimetra:
             options = [opt for opt in env.get("ASAN_OPTIONS", "").split(":")
                        if opt and not opt.startswith("detect_leaks=")]
             env["ASAN_OPTIONS"] = ":".join(options + ["detect_leaks=0"])
+        return env
+
+    def launch(self):
+        """Starts the program and waits for it in the accessibility tree."""
         self.log_path = os.path.join(self.desktop.workdir, f"program-{time.monotonic_ns()}.log")
-        self.process = spawn([self.program], env, self.log_path)
+        self.process = spawn([self.program], self.environment(), self.log_path)
         log(f"started {self.program} (pid {self.process.pid})")
-        self.window = wait_for(self._mapped_window, f"the window \"{WINDOW_TITLE}\" to be mapped",
-                               detail=self._exit_detail)
-        log(f"window 0x{self.window:x} is mapped")
         self.app = wait_for(self._application, "the program in the accessibility tree",
                             detail=self._exit_detail)
         try:
@@ -48,6 +49,12 @@ class Focimetra:
             pass
         wait_for(lambda: self.maybe_find("check box", "Lens Select"),
                  "the window's controls in the accessibility tree", detail=self._exit_detail)
+
+    def start(self):
+        self.launch()
+        self.window = wait_for(self._mapped_window, f"the window \"{WINDOW_TITLE}\" to be mapped",
+                               detail=self._exit_detail)
+        log(f"window 0x{self.window:x} is mapped")
         # Nothing between the pointer and the window, and the window has the input focus.
         self.desktop.run(["xdotool", "windowraise", str(self.window)])
         self.desktop.run(["xdotool", "windowfocus", "--sync", str(self.window)], check=False)

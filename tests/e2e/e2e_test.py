@@ -6,7 +6,8 @@ the server picks itself, a private D-Bus session bus and the AT-SPI bus launcher
 it. Every test starts the program afresh on that desktop, moves the pointer, clicks
 and types with xdotool (real X input through XTEST), reads what the window shows
 back through the accessibility tree (pyatspi), and leaves a screenshot
-e2e-<flow>.png in the current directory.
+e2e-<flow>.png in the current directory. One test runs the program as a native
+Wayland client of a headless Weston instead, read through the same buses.
 
     e2e_test.py PROGRAM --replay HARNESS [--sanitized] [unittest options]
 
@@ -15,6 +16,7 @@ private buses are up, so that it never starts a bus of its own.
 """
 
 import os
+import re
 import shutil
 import signal
 import sys
@@ -45,11 +47,12 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.dont_write_bytecode = True
 
 import e2e_atspi
-from e2e_atspi import fresh, has_state, role_name, wait_for, walk
+from e2e_atspi import extents, fresh, has_state, role_name, wait_for, walk
 from e2e_desktop import A11Y_LAUNCHER, DESKTOP, start_watchdog, stop_everything
 from e2e_processes import log
 from e2e_program import Focimetra
 from e2e_replay import RealWindowPlayer, play_and_compare
+from e2e_wayland import Weston, WaylandFocimetra
 
 PROGRAM = None          # the binary under test, from the command line
 REPLAY = None           # the replay harness, from --replay
@@ -299,6 +302,195 @@ class HarnessAgreementTest(FlowTest):
         self.assertGreater(compared, 0, "the script compares nothing")
 
 
+DORI = " (DORI, EN 62676-4:2015)"
+
+
+def choose_dome_camera(app, model):
+    app.click(app.find("check box", "Lens Select"), "the Lens Select check box")
+    dome = app.find("radio button", "Fixed Camera(Dome)")
+    wait_for(lambda: has_state(dome, pyatspi.STATE_ENABLED), "the camera types to be enabled")
+    app.click(dome, "Fixed Camera(Dome)")
+    wait_for(lambda: has_state(dome, pyatspi.STATE_CHECKED), "Fixed Camera(Dome) to be chosen")
+    app.choose_item("Camera models", model)
+
+
+class PixelDensityTest(FlowTest):
+    flow = "pixel-density"
+
+    def test_chosen_camera_gives_pixels_per_metre(self):
+        app = self.program
+        choose_dome_camera(app, "CAM-116")
+        app.expect_text(app.field("Angle of view: f [mm]"), "2.8", "the angle-of-view f field")
+        app.type_into("Angle of view: L [m]", "10")
+        width = app.find("label", description="1/4type, W[m], angle of view, "
+                                              "58 px/m across: detect" + DORI)
+        height = app.find("label", description="1/4type, H[m], angle of view, "
+                                               "60 px/m down: detect" + DORI)
+        app.expect_name(width, "12.9", "the 1/4type W[m]")
+        app.expect_name(height, "9.6", "the 1/4type H[m]")
+        # The greyed rows say nothing.
+        app.result("1/3type", "W[m]", "angle of view")
+
+        self.hover(width)
+        self.expect_tool_tip("58 px/m across: detect" + DORI)
+        self.hover(app.field("Object distance: f [mm]"))
+        self.expect_tool_tip("CAM-116 at 2.8 mm: identify up to 2.3 m, recognise 4.7 m, "
+                             "observe 9.4 m, detect 23.4 m" + DORI)
+        self.screenshot()
+
+    def hover(self, accessible):
+        # Away first: a tool tip already up would only follow the pointer.
+        self.program.point_at(1, 1)
+        x, y, width, height = extents(accessible)
+        self.program.point_at(x + width // 2, y + height // 2)
+
+    def expect_tool_tip(self, text):
+        def shown():
+            return [top.name for top in fresh(self.program.app)
+                    if top is not None and role_name(top) == "tool tip"]
+        wait_for(lambda: text in shown(), f"the tool tip {text!r}",
+                 detail=lambda: f"tool tips up: {shown()}")
+
+
+COPIED_CAM_116 = """\
+Angle of View [f and L -> W and H Angle]
+f [mm]\t2.8
+L [m]\t10
+CCD\tW[m]\tH[m]\tDiagonal[m]\tW[deg]\tH[deg]\tDiagonal[deg]
+1/4type\t12.9\t9.6\t16.1\t65.7\t51.3\t77.7
+1/3type\t0\t0\t0\t0\t0\t0\tgreyed
+1/2type\t0\t0\t0\t0\t0\t0\tgreyed
+
+f and WorH ->L
+f [mm]\t2.8
+W [m]\t
+H [m]\t
+CCD\tL[m]
+1/4type\t0.0
+1/3type\t0\tgreyed
+1/2type\t0\tgreyed
+
+WorH and L ->f
+W [m]\t
+H [m]\t
+L [m]\t
+CCD\tf[m]
+1/4type\t0
+1/3type\t0\tgreyed
+1/2type\t0\tgreyed
+
+Minimum.illumination
+known illumination [lux]\t
+F-number of the known illumination\t
+target F-number\t
+converted illumination [lux]\t
+
+Lens Select
+Camera Type\tFixed Camera(Dome)
+Camera\tCAM-116
+CCD\t1/4
+f_min [mm]\t2.8
+f_max [mm]\t10.0
+Pixels a\t752
+Pixels b\t582
+Pixels a*b\t0.44
+"""
+
+
+class CopyResultsTest(FlowTest):
+    flow = "copy-results"
+
+    def test_shortcut_puts_the_figures_on_the_clipboard(self):
+        app = self.program
+        choose_dome_camera(app, "CAM-116")
+        field = app.type_into("Angle of view: L [m]", "10")
+        app.expect_name(app.find("label", description="1/4type, H[m], angle of view, "
+                                                      "60 px/m down: detect" + DORI),
+                        "9.6", "the 1/4type H[m]")
+        app.key("ctrl+shift+c")
+        wait_for(lambda: self.clipboard() == COPIED_CAM_116, "the results on the clipboard",
+                 detail=lambda: f"it holds {self.clipboard()!r}")
+        app.expect_text(field, "10", "the angle-of-view L field")
+
+    def clipboard(self):
+        return DESKTOP.run(["xclip", "-selection", "clipboard", "-o", "-t", "UTF8_STRING"],
+                           check=False)
+
+
+class WindowMenuTest(FlowTest):
+    flow = "window-menu"
+
+    def open_menu(self):
+        """Right-clicks the company label, on the window's background. Qt keeps popup
+        menus out of the accessibility tree: the menu is seen as a second window."""
+        app = self.program
+        x, y, width, height = extents(app.find("label", "Kestrova System Solutions"))
+        app.click_at(x + width // 2, y + height // 2, button=3)
+        wait_for(lambda: len(app.windows()) == 2, "the menu's window to be mapped")
+
+    def test_background_menu_copies_and_tells_about(self):
+        app = self.program
+        app.type_into("Angle of view: f [mm]", "3.8")
+        self.open_menu()
+        self.screenshot()
+        app.key("Down")  # "Copy results"
+        app.key("Return")
+        wait_for(lambda: CopyResultsTest.clipboard(self).startswith(
+                     "Angle of View [f and L -> W and H Angle]\nf [mm]\t3.8\nL [m]\t\n"),
+                 "the results on the clipboard",
+                 detail=lambda: f"it holds {CopyResultsTest.clipboard(self)!r}")
+
+        self.open_menu()
+        app.key("Down")
+        app.key("Down")  # "About Focimetra"
+        app.key("Return")
+        dialog = wait_for(lambda: next((top for top in fresh(app.app) if top is not None
+                                        and top.name == "About Focimetra"), None),
+                          "the About Focimetra box")
+        text = " ".join(accessible.name for accessible in walk(dialog)
+                        if role_name(accessible) == "label")
+        for part in ("Focimetra 1.", "CCTV", "MIT licence", "Qt 6."):
+            self.assertIn(part, text)
+        DESKTOP.screenshot("about")
+        app.key("Return")
+        wait_for(lambda: len(app.windows()) == 1, "the About box to close")
+
+
+class WaylandTest(FlowTest):
+    """The program as a native Wayland client of a headless Weston, with no X
+    display to fall back on."""
+
+    def setUp(self):
+        self.weston = Weston(DESKTOP)
+        self.addCleanup(self.weston.stop)
+        self.weston.start()
+        self.program = WaylandFocimetra(DESKTOP, self.weston, PROGRAM, SANITIZED)
+        self.addCleanup(self.program.stop)
+        self.program.start()
+
+    def test_window_opens_with_its_fixed_size(self):
+        app = self.program
+        # Qt names the top level "filler" here, "frame" on X11: found by its title.
+        window = wait_for(lambda: next((top for top in fresh(app.app)
+                                        if top is not None and top.name == "Focimetra"), None),
+                          "the window \"Focimetra\" in the accessibility tree")
+        wait_for(lambda: extents(window)[2:] == (810, 605), "the window to be 810 x 605",
+                 detail=lambda: f"it is {extents(window)[2:]}")
+        app.expect_name(app.result("1/4type", "W[m]", "angle of view"), "0",
+                        "the angle of view 1/4type W[m]")
+        # What the program told the compositor: a fixed size, and the desktop file
+        # name before the first frame, so that its icon and grouping hold at once.
+        output = app.full_output()
+        first_frame = output.find(".attach(")
+        self.assertNotEqual(first_frame, -1, "no buffer was ever attached")
+        for request in ("set_min_size(810, 605)", "set_max_size(810, 605)",
+                        'set_app_id("io.github.focimetra.Focimetra")'):
+            sent = re.search(r"-> xdg_toplevel@\d+\." + re.escape(request), output)
+            self.assertIsNotNone(sent, f"the window's {request} was never sent")
+            self.assertLess(sent.start(), first_frame, f"{request} came after the first frame")
+        self.weston.screenshot("wayland")
+
+
 def main():
     global PROGRAM, REPLAY, SANITIZED
     args = sys.argv[1:]
@@ -317,6 +509,8 @@ def main():
         print("e2e: --replay names no runnable harness", file=sys.stderr)
         return 2
     for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "xclip", "import", A11Y_LAUNCHER):
+    for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "import", "weston", "xclip",
+                 A11Y_LAUNCHER):
         if shutil.which(tool) is None:
             print(f"e2e: {tool} is missing (scripts/setup.sh installs it)", file=sys.stderr)
             return 1

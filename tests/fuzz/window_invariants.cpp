@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/frm_main.h"
+#include "optics/number_text.h"
 #include "optics/sensor_format.h"
 #include "tests/window/whole_text.h"
 #include "ui/characters.h"
@@ -187,10 +188,40 @@ QString WindowInvariants::CheckChosenFormat() const {
   return problem;
 }
 
+QString WindowInvariants::CheckDensityNotes() const {
+  const ui::FormControls& c = window_.Controls();
+  const bool cameraChosen = !c.LstCamera->CurrentText().isEmpty();
+  QString problem;
+  ForEachResultLabel(c, [&](int, const QLabel& label) {
+    if (!problem.isEmpty()) return;
+    const QString note = label.toolTip();
+    const QString description = label.accessibleDescription();
+    if (note.isEmpty()) {
+      if (description.contains(QStringLiteral("px/m"))) {
+        problem = QStringLiteral("(h) %1 has no tool tip but is described \"%2\"")
+                      .arg(label.objectName(), description);
+      }
+      return;
+    }
+    const bool showsValue = optics::ReadField(label.text().toStdString()) != 0;
+    if (!cameraChosen || !label.isEnabled() || !showsValue ||
+        !description.endsWith(QStringLiteral(", ") + note)) {
+      problem = QStringLiteral(
+                    "(h) %1 shows \"%2\" (%3, camera %4) with the tool tip \"%5\", "
+                    "described \"%6\"")
+                    .arg(label.objectName(), label.text(),
+                         label.isEnabled() ? QStringLiteral("enabled") : QStringLiteral("greyed"),
+                         c.LstCamera->CurrentText(), note, description);
+    }
+  });
+  return problem;
+}
+
 QStringList WindowInvariants::Check() {
   QStringList problems;
-  for (const QString& problem : {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat(),
-                                 CheckWholeTexts(), CheckCaret()}) {
+  for (const QString& problem :
+       {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat(), CheckWholeTexts(),
+        CheckCaret(), CheckDensityNotes()}) {
     if (!problem.isEmpty()) problems.append(problem);
   }
   return problems;

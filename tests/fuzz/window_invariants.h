@@ -24,7 +24,10 @@ namespace fuzz {
 // (f) every label and every field without the focus shows its whole text, uncut,
 //     unscrolled and clear of the grid lines (read from its pixels, once for each
 //     text it shows);
-// (g) Left or Right over a selection collapses it to its start or end, as on X11.
+// (g) Left or Right over a selection collapses it to its start or end, as on X11;
+// (h) a result label tells a pixel density (its tool tip, repeated at the end of
+//     its description) only while a camera is chosen, on an enabled row, and
+//     while it shows a value other than 0.
 // The width and height fields are left out of (a) and (e): the program writes
 // partner values of five characters into them. A field a paste reached is left out
 // until it is empty again; undo and redo count as a paste once a field was pasted
@@ -47,6 +50,7 @@ class WindowInvariants {
   QString CheckWholeTexts();
   QString CheckCaret();
   void ExpectCaret(const Action& action);
+  QString CheckDensityNotes() const;
 
   const app::FrmMain& window_;
   QSet<QString> pasted_;                // fields whose text may not have met the key filter

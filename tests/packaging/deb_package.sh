@@ -49,6 +49,8 @@ for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 
 done
 # dpkg-shlibdeps gives versioned dependencies; those named by hand are not.
 grep -qE 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" || fail "Depends has no versioned libqt6widgets6: $depends"
+# Wayland support is recommended, not required: X11 and XWayland do without it.
+[[ $(field Recommends) == qt6-wayland ]] || fail "Recommends is not qt6-wayland: $(field Recommends)"
 
 echo "== contents"
 dpkg-deb -c "$deb" >"$tmp/contents"

@@ -1,0 +1,135 @@
+#include "app/pixel_density_notes.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "app/camera_data_captions.h"
+#include "app/frm_main.h"
+#include "catalogue/lookup.h"
+#include "optics/angle_of_view.h"
+#include "optics/number_text.h"
+#include "optics/pixel_density.h"
+#include "ui/entry_field.h"
+#include "ui/list_box.h"
+
+namespace app {
+namespace {
+
+using optics::Field;
+using optics::ResultTable;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The camera whose data the window shows, found again by its list text and type
+// as choosing it did; none while the data labels are bare.
+const catalogue::CameraRecord* ChosenCamera(const ui::FormControls& c) {
+  if (c.LblPic_a->text() == kPixelsAPrefix) return nullptr;
+  std::string_view type;
+  for (int index = 0; index < static_cast<int>(c.OptCameraType.size()); ++index) {
+    if (c.OptCameraType[static_cast<std::size_t>(index)]->isChecked()) {
+      type = catalogue::CameraTypeLiteral(index);
+    }
+  }
+  return catalogue::FindCamera(c.LstCamera->CurrentText().toStdString(), type);
+}
+
+// A label whose shown value is 0 (the guard's "0", a reset row, a result that
+// rounds to "0.0") or no number gets no note.
+bool ShowsAValue(const QLabel& label) { return optics::ReadField(label.text().toStdString()) != 0; }
+
+QString Note(std::optional<double> density, const char* direction) {
+  return density ? Q(optics::DensityNote(*density, direction)) : QString();
+}
+
+}  // namespace
+
+PixelDensityNotes::PixelDensityNotes(FrmMain& window) : QObject(&window), window_(window) {
+  const ui::FormControls& c = window_.Controls();
+  for (ResultTable table :
+       {ResultTable::AngleOfView, ResultTable::Distance, ResultTable::FocalLength}) {
+    for (int format = 0; format < optics::kFormatCount; ++format) {
+      for (int element = 1; element <= ui::FormControls::ValueCount(table); ++element) {
+        const QLabel& label = c.Result({table, format, element});
+        plainDescriptions_.insert(&label, label.accessibleDescription());
+      }
+    }
+  }
+  FollowEvents();
+  Refresh();
+}
+
+void PixelDensityNotes::FollowEvents() {
+  // Connected after the window's handlers, so these run once the handlers are done.
+  const ui::FormControls& c = window_.Controls();
+  for (ui::EntryField* field : c.fields) {
+    connect(field, &ui::EntryField::Change, this, &PixelDensityNotes::Refresh);
+  }
+  connect(c.LstCamera, &ui::ListBox::Click, this, &PixelDensityNotes::Refresh);
+  connect(c.LstLens, &ui::ListBox::Click, this, &PixelDensityNotes::Refresh);
+  connect(c.ChkCameraSelect, &QCheckBox::clicked, this, &PixelDensityNotes::Refresh);
+  for (QRadioButton* option : c.OptCameraType) {
+    connect(option, &QRadioButton::toggled, this, &PixelDensityNotes::Refresh);
+  }
+}
+
+void PixelDensityNotes::Refresh() {
+  const ui::FormControls& c = window_.Controls();
+  const catalogue::CameraRecord* camera = ChosenCamera(c);
+  const int chosen = camera != nullptr ? optics::FormatIndexOfCode(camera->Ccd) : -1;
+  const auto read = [this](Field field) { return optics::ReadField(window_.Text(field)); };
+
+  for (int format = 0; format < optics::kFormatCount; ++format) {
+    QLabel& width = c.Result({ResultTable::AngleOfView, format, 1});
+    QLabel& height = c.Result({ResultTable::AngleOfView, format, 2});
+    QLabel& distance = c.Result({ResultTable::Distance, format, 1});
+    QLabel& focal = c.Result({ResultTable::FocalLength, format, 1});
+    QString widthNote, heightNote, distanceNote, focalNote;
+    if (format == chosen) {
+      const optics::SensorFormat& imager = optics::kSensorFormats[static_cast<std::size_t>(format)];
+      const double pixelsAcross = camera->Pic_a;
+      const double pixelsDown = camera->Pic_b;
+      // From the unrounded scene, not from the one-decimal text shown.
+      const double f = read(Field::Txt_ang_f);
+      const double L = read(Field::Txt_ang_L);
+      if (ShowsAValue(width)) {
+        widthNote = Note(optics::PixelDensity(pixelsAcross, optics::SceneSize(imager.width, f, L)),
+                         "across");
+      }
+      if (ShowsAValue(height)) {
+        heightNote =
+            Note(optics::PixelDensity(pixelsDown, optics::SceneSize(imager.height, f, L)), "down");
+      }
+      if (ShowsAValue(distance)) {
+        distanceNote = Note(optics::PixelDensity(pixelsAcross, read(Field::Txt_L_W)), "across");
+      }
+      if (ShowsAValue(focal)) {
+        focalNote = Note(optics::PixelDensity(pixelsAcross, read(Field::TxtWandL_W)), "across");
+      }
+    }
+    Show(width, widthNote, true);
+    Show(height, heightNote, true);
+    Show(distance, distanceNote, true);
+    Show(focal, focalNote, true);
+  }
+
+  for (Field field : {Field::Txt_ang_f, Field::Txt_L_f}) {
+    QString range;
+    if (chosen >= 0) {
+      const double imagerWidth = optics::kSensorFormats[static_cast<std::size_t>(chosen)].width;
+      range = Q(optics::DoriRangeNote(camera->Model, camera->Pic_a, read(field), imagerWidth));
+    }
+    Show(c.Field(field), range, false);
+  }
+}
+
+void PixelDensityNotes::Show(QWidget& widget, const QString& note, bool describe) {
+  // Unchanged notes are not set again: every keystroke comes through here.
+  if (widget.toolTip() != note) widget.setToolTip(note);
+  if (!describe) return;
+  const QString plain = plainDescriptions_.value(&widget);
+  const QString description = note.isEmpty() ? plain : plain + QStringLiteral(", ") + note;
+  if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
+}
+
+}  // namespace app

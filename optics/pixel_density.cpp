@@ -1,0 +1,65 @@
+#include "optics/pixel_density.h"
+
+#include <cmath>
+
+#include "optics/number_text.h"
+#include "optics/rounding.h"
+
+namespace optics {
+namespace {
+
+std::string SourceSuffix() { return " (" + std::string(kDoriSource) + ")"; }
+
+}  // namespace
+
+std::optional<double> PixelDensity(double pixels, double metres) {
+  if (!(pixels > 0) || !(metres > 0)) return std::nullopt;
+  const double density = pixels / metres;
+  if (!(density > 0) || !std::isfinite(density)) return std::nullopt;
+  return density;
+}
+
+DoriLevel LevelOf(double pixelsPerMetre) {
+  for (const DoriThreshold& threshold : kDoriThresholds) {
+    if (pixelsPerMetre >= threshold.pixelsPerMetre) return threshold.level;
+  }
+  return DoriLevel::BelowDetect;
+}
+
+std::string_view LevelName(DoriLevel level) {
+  for (const DoriThreshold& threshold : kDoriThresholds) {
+    if (threshold.level == level) return threshold.name;
+  }
+  return "below detect";
+}
+
+std::string DensityNote(double pixelsPerMetre, std::string_view direction) {
+  return FormatShortest(RoundTo(pixelsPerMetre, 0)) + " px/m " + std::string(direction) + ": " +
+         std::string(LevelName(LevelOf(pixelsPerMetre))) + SourceSuffix();
+}
+
+std::array<double, kDoriThresholds.size()> DoriDistances(double pixelsAcross, double f,
+                                                         double imagerWidth) {
+  std::array<double, kDoriThresholds.size()> distances{};
+  for (std::size_t i = 0; i < kDoriThresholds.size(); ++i) {
+    distances[i] = pixelsAcross * f / (imagerWidth * kDoriThresholds[i].pixelsPerMetre);
+  }
+  return distances;
+}
+
+std::string DoriRangeNote(std::string_view model, double pixelsAcross, double f,
+                          double imagerWidth) {
+  if (!(pixelsAcross > 0) || !(f > 0) || !(imagerWidth > 0)) return {};
+  const auto distances = DoriDistances(pixelsAcross, f, imagerWidth);
+  for (double distance : distances) {
+    if (!std::isfinite(distance)) return {};
+  }
+  std::string note = std::string(model) + " at " + FormatShortest(f) + " mm:";
+  for (std::size_t i = 0; i < distances.size(); ++i) {
+    note += (i == 0 ? " " : ", ") + std::string(kDoriThresholds[i].name) +
+            (i == 0 ? " up to " : " ") + FormatOneDecimal(RoundTo(distances[i], 1)) + " m";
+  }
+  return note + SourceSuffix();
+}
+
+}  // namespace optics

@@ -508,7 +508,6 @@ def main():
     if REPLAY is None or not os.access(REPLAY, os.X_OK):
         print("e2e: --replay names no runnable harness", file=sys.stderr)
         return 2
-    for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "xclip", "import", A11Y_LAUNCHER):
     for tool in ("Xvfb", "dbus-daemon", "dbus-send", "xdotool", "import", "weston", "xclip",
                  A11Y_LAUNCHER):
         if shutil.which(tool) is None:

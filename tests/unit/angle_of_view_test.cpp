@@ -141,7 +141,7 @@ TEST(CalcAngleOfViewTest, FillsAllRowsWhenNothingIsChosen) {
 TEST(CalcAngleOfViewTest, ChosenFormatWritesOnlyItsRow) {
   FakeForm form;
   form.PresetCaptions(ResultTable::AngleOfView, kAngleElements, "keep");
-  form.selCcd = "3";
+  form.ChooseFormat("3");
   form.Preset(Field::Txt_ang_f, "3.8");
   form.Type(Field::Txt_ang_L, "10");
   ExpectAngleRowAll(form, kQuarter, "keep");
@@ -153,7 +153,7 @@ TEST(CalcAngleOfViewTest, ChosenFormatWritesOnlyItsRow) {
 TEST(CalcAngleOfViewTest, UnknownCodeWritesNoRow) {
   FakeForm form;
   form.PresetCaptions(ResultTable::AngleOfView, kAngleElements, "keep");
-  form.selCcd = "5";
+  form.ChooseFormat("5");
   form.Preset(Field::Txt_ang_f, "3.8");
   form.Type(Field::Txt_ang_L, "10");
   for (int format = 0; format < kFormatCount; ++format) ExpectAngleRowAll(form, format, "keep");
@@ -183,7 +183,7 @@ TEST_P(AngleGuardTest, ZeroFocalLengthOrDistanceShowsPlainZeroEverywhere) {
   const GuardCase& c = GetParam();
   FakeForm form;
   form.PresetCaptions(ResultTable::AngleOfView, kAngleElements, "keep");
-  form.selCcd = std::string(c.selCcd);
+  form.ChooseFormat(std::string(c.selCcd));
   form.Preset(Field::Txt_ang_f, std::string(c.f));
   form.Preset(Field::Txt_ang_L, std::string(c.L));
   CalcAngleOfView(form);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -42,6 +43,8 @@ void FakeForm::PresetCaptions(ResultTable table, int elements, const std::string
     }
   }
 }
+
+void FakeForm::ChooseFormat(std::string code) { selCcd_ = std::move(code); }
 
 void FakeForm::ResetCounters() {
   changeRuns = 0;

@@ -9,28 +9,29 @@ using K = ControlKind;
 using F = FontRole;
 using C = ColourRole;
 
-constexpr ControlSpec Label(std::string_view name, std::string_view container,
-                            std::string_view caption, int left, int top, int width, int height,
-                            FontRole font = F::Window) {
+constexpr ControlDesign Label(std::string_view name, std::string_view container,
+                              std::string_view caption, int left, int top, int width, int height,
+                              FontRole font = F::Window) {
   return {name, K::Label, container, caption, left, top, width, height, font};
 }
 
-constexpr ControlSpec Value(std::string_view name, std::string_view container, int left, int top,
-                            int width) {
+constexpr ControlDesign Value(std::string_view name, std::string_view container, int left, int top,
+                              int width) {
   return Label(name, container, "0", left, top, width, 255, F::Value);
 }
 
-constexpr ControlSpec Entry(std::string_view name, std::string_view container, int left, int top) {
+constexpr ControlDesign Entry(std::string_view name, std::string_view container, int left,
+                              int top) {
   return {name, K::TextBox, container, "", left, top, 615, 270, F::Window, C::Entry};
 }
 
-constexpr ControlSpec Line(std::string_view name, std::string_view container, int x1, int y1,
-                           int x2, int y2, int width = 1) {
+constexpr ControlDesign Line(std::string_view name, std::string_view container, int x1, int y1,
+                             int x2, int y2, int width = 1) {
   return {name, K::Line, container, "", x1, y1, x2 - x1, y2 - y1, F::Window, C::Default, width};
 }
 
-constexpr ControlSpec Frame(std::string_view name, std::string_view container,
-                            std::string_view caption, int left, int top, int width, int height) {
+constexpr ControlDesign Frame(std::string_view name, std::string_view container,
+                              std::string_view caption, int left, int top, int width, int height) {
   return {name, K::Frame, container, caption, left, top, width, height};
 }
 
@@ -42,7 +43,7 @@ constexpr std::string_view kPanel = "FraCameraSlect";
 constexpr std::string_view kType = "FraCameraType";
 
 // Grid lines come before the labels of their frame, so that labels lie above them.
-constexpr auto kControls = std::to_array<ControlSpec>({
+constexpr auto kControls = std::to_array<ControlDesign>({
     Label("Label3", "", "Kestrova System Solutions", 9120, 120, 3015, 255, F::Company),
     {"Image1", K::Image, "", "", 240, 960, 5655, 3015},
     {"Picture1", K::PictureBox, "", "", 360, 480, 7815, 3855},
@@ -185,7 +186,7 @@ constexpr auto kTabOrder = std::to_array<std::string_view>({
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlDesign> ControlTable() { return kControls; }
 
 std::span<const std::string_view> TabOrder() { return kTabOrder; }
 

@@ -30,7 +30,7 @@ enum class ColourRole { Default, Entry, Output };
 // pixel at 96 dpi) from the top-left corner of its container ("" is the window's
 // client area). A line keeps its end points instead: (left, top) is the first,
 // (left + width, top + height) the second, and one of width and height is 0.
-struct ControlSpec {
+struct ControlDesign {
   std::string_view name;  // array members carry their index: "Lbl_angle_4(1)"
   ControlKind kind;
   std::string_view container;
@@ -45,7 +45,7 @@ struct ControlSpec {
 };
 
 // Every control, containers before their contents, in creation order.
-std::span<const ControlSpec> ControlTable();
+std::span<const ControlDesign> ControlTable();
 
 // The keyboard focus order of the controls that take the focus.
 std::span<const std::string_view> TabOrder();

@@ -30,7 +30,7 @@ void Colour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
   widget.setPalette(palette);
 }
 
-QWidget* MakeEntry(const ControlSpec& design, QWidget* parent) {
+QWidget* MakeEntry(const ControlDesign& design, QWidget* parent) {
   auto* field = new EntryField(parent);
   if (design.colour == ColourRole::Output) {
     field->setReadOnly(true);  // written by the converter only
@@ -42,7 +42,7 @@ QWidget* MakeEntry(const ControlSpec& design, QWidget* parent) {
   return field;
 }
 
-QWidget* MakeControl(const ControlSpec& design, QWidget* parent) {
+QWidget* MakeControl(const ControlDesign& design, QWidget* parent) {
   const QString caption = Text(design.caption);
   switch (design.kind) {
     case ControlKind::Label: {
@@ -125,7 +125,7 @@ void CollectHandles(FormControls& c) {
 
 }  // namespace
 
-QRect PixelGeometry(const ControlSpec& design) {
+QRect PixelGeometry(const ControlDesign& design) {
   if (design.kind == ControlKind::Line) {
     const int x = ToPixels(design.left);
     const int y = ToPixels(design.top);
@@ -140,7 +140,7 @@ QRect PixelGeometry(const ControlSpec& design) {
 FormControls BuildForm(QWidget& window) {
   FormControls controls;
   window.setFont(FontFor(FontRole::Window));
-  for (const ControlSpec& design : ControlTable()) {
+  for (const ControlDesign& design : ControlTable()) {
     QWidget* container =
         design.container.empty() ? &window : controls.byName.value(Text(design.container));
     QWidget* control = MakeControl(design, container);

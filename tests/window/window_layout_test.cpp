@@ -71,7 +71,7 @@ class WindowLayoutTest : public QObject {
   void everyControlStandsAsDesigned() {
     const QStringList runtimeCaptions = {"Lblccd",   "Lblfmin",  "Lblfmax",
                                          "LblPic_a", "LblPic_b", "LblPic_ab"};
-    for (const ui::ControlSpec& design : ui::ControlTable()) {
+    for (const ui::ControlDesign& design : ui::ControlTable()) {
       const QString name = Q(design.name);
       const QWidget* control = window_->Controls().byName.value(name);
       QVERIFY2(control != nullptr, qPrintable(name));
@@ -120,7 +120,7 @@ class WindowLayoutTest : public QObject {
 
   void startsWithZeroesAndTheFocusInTheFirstField() {
     QCOMPARE(QApplication::focusWidget(), Control("Txtillumination_M0"));
-    for (const ui::ControlSpec& design : ui::ControlTable()) {
+    for (const ui::ControlDesign& design : ui::ControlTable()) {
       if (design.font == ui::FontRole::Value) {
         QCOMPARE(qobject_cast<QLabel*>(window_->Controls().byName.value(Q(design.name)))->text(),
                  QStringLiteral("0"));

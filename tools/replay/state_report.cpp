@@ -87,7 +87,7 @@ QStringList DumpLines(const app::FrmMain& window) {
 
 QStringList LayoutLines(const app::FrmMain& window) {
   QStringList out;
-  for (const ui::ControlSpec& design : ui::ControlTable()) {
+  for (const ui::ControlDesign& design : ui::ControlTable()) {
     const QString name =
         QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
     const QRect g = window.Controls().byName.value(name)->geometry();

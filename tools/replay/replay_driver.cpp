@@ -180,7 +180,9 @@ void ReplayDriver::Run(const ScriptLine& line) {
   } else if (action == QLatin1String("select")) {
     Select(line.name, line.text);
   } else if (action == QLatin1String("dump")) {
-    for (const QString& text : DumpLines(window_)) out_ << text << '\n';
+    const QStringList names =
+        (line.name + QLatin1Char(' ') + line.text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& text : DumpLines(window_, names)) out_ << text << '\n';
   } else if (action == QLatin1String("layout")) {
     for (const QString& text : LayoutLines(window_)) out_ << text << '\n';
   } else if (action == QLatin1String("screenshot")) {

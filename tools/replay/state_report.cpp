@@ -8,6 +8,7 @@
 #include <map>
 
 #include "app/frm_main.h"
+#include "tools/replay/replay_driver.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
@@ -62,7 +63,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-QStringList DumpLines(const app::FrmMain& window) {
+QStringList DumpLines(const app::FrmMain& window, const QStringList& names) {
   std::map<QByteArray, QString> lines;  // byte order of the names
   const auto add = [&](const QString& name, const QString& enabled, const QString& value) {
     lines[name.toUtf8()] = name + QLatin1Char('\t') + enabled + QLatin1Char('\t') + Escaped(value);
@@ -79,8 +80,15 @@ QStringList DumpLines(const app::FrmMain& window) {
   const QWidget* focus = QApplication::focusWidget();
   add(QStringLiteral("focus"), none, focus != nullptr ? focus->objectName() : QString());
 
+  for (const QString& name : names) {
+    if (!lines.contains(name.toUtf8())) {
+      throw ReplayError("unknown dump name \"" + name.toStdString() + "\"");
+    }
+  }
   QStringList out{QStringLiteral("dump")};
-  for (const auto& [key, line] : lines) out.append(line);
+  for (const auto& [key, line] : lines) {
+    if (names.isEmpty() || names.contains(QString::fromUtf8(key))) out.append(line);
+  }
   out.append(QStringLiteral("end"));
   return out;
 }

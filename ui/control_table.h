@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "optics/calculator_form.h"
+
 namespace ui {
 
 enum class ControlKind {
@@ -49,6 +51,10 @@ std::span<const ControlDesign> ControlTable();
 
 // The keyboard focus order of the controls that take the focus.
 std::span<const std::string_view> TabOrder();
+
+// The caption of the heading over a result table's value column (element 1 to
+// optics::ValueCount), as the window shows it.
+std::string_view ValueColumnHeading(optics::ResultTable table, int element);
 
 inline constexpr std::string_view kWindowCaption = "Focimetra";
 inline constexpr int kClientWidthTwips = 12150;

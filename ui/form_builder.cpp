@@ -12,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 namespace {
@@ -19,10 +20,6 @@ namespace {
 const QColor kEntryBackground(255, 255, 128);
 const QColor kOutputBackground(0, 255, 255);
 const QColor kOutputText(0, 0, 255);
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void Colour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget.palette();
@@ -43,7 +40,7 @@ QWidget* MakeEntry(const ControlDesign& design, QWidget* parent) {
 }
 
 QWidget* MakeControl(const ControlDesign& design, QWidget* parent) {
-  const QString caption = Text(design.caption);
+  const QString caption = ToQString(design.caption);
   switch (design.kind) {
     case ControlKind::Label: {
       auto* label = new FittedLabel(caption, parent);
@@ -93,11 +90,10 @@ void CollectHandles(FormControls& c) {
     c.fields[static_cast<std::size_t>(i)] =
         Find<EntryField>(c, ui::FieldName(static_cast<optics::Field>(i)));
   }
-  for (int table = 0; table < 3; ++table) {
-    const auto resultTable = static_cast<optics::ResultTable>(table);
+  for (optics::ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {
-      const QString array = ResultArrayName(resultTable, format);
-      for (int element = 0; element <= FormControls::ValueCount(resultTable); ++element) {
+      const QString array = ResultArrayName(table, format);
+      for (int element = 0; element <= optics::ValueCount(table); ++element) {
         c.results[static_cast<std::size_t>(table)][static_cast<std::size_t>(format)]
                  [static_cast<std::size_t>(element)] = Find<QLabel>(c, MemberName(array, element));
       }
@@ -142,9 +138,9 @@ FormControls BuildForm(QWidget& window) {
   window.setFont(FontFor(FontRole::Window));
   for (const ControlDesign& design : ControlTable()) {
     QWidget* container =
-        design.container.empty() ? &window : controls.byName.value(Text(design.container));
+        design.container.empty() ? &window : controls.byName.value(ToQString(design.container));
     QWidget* control = MakeControl(design, container);
-    control->setObjectName(Text(design.name));
+    control->setObjectName(ToQString(design.name));
     control->setGeometry(PixelGeometry(design));
     if (design.font != FontRole::Window) control->setFont(FontFor(design.font));
     // Values stand centred under their column headings.
@@ -155,7 +151,7 @@ FormControls BuildForm(QWidget& window) {
   }
   QWidget* previous = nullptr;
   for (std::string_view name : TabOrder()) {
-    QWidget* next = controls.byName.value(Text(name));
+    QWidget* next = controls.byName.value(ToQString(name));
     next->setFocusPolicy(Qt::StrongFocus);
     if (previous != nullptr) QWidget::setTabOrder(previous, next);
     previous = next;

@@ -34,7 +34,6 @@ using Row3 = std::array<std::string_view, kFormatCount>;  // 1/4, 1/3, 1/2 type
 class FakeForm final : public CalculatorForm {
  public:
   static constexpr int kMaxDepth = 4;
-  static constexpr std::size_t kLengthLimit = 5;
 
   std::string lastSizeBox;
 

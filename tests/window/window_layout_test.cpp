@@ -12,12 +12,11 @@
 #include "ui/entry_field.h"
 #include "ui/form_builder.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return ui::ToQString(text); }
 
 QString CaptionOf(const QWidget* widget) {
   if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();

@@ -12,6 +12,7 @@
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 
 namespace tools {
 namespace {
@@ -96,8 +97,7 @@ QStringList DumpLines(const app::FrmMain& window, const QStringList& names) {
 QStringList LayoutLines(const app::FrmMain& window) {
   QStringList out;
   for (const ui::ControlDesign& design : ui::ControlTable()) {
-    const QString name =
-        QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
+    const QString name = ui::ToQString(design.name);
     const QRect g = window.Controls().byName.value(name)->geometry();
     out.append(QStringLiteral("%1\t%2,%3,%4,%5")
                    .arg(name)

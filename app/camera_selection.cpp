@@ -12,31 +12,36 @@
 #include "catalogue/lookup.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 #include "ui/result_rows.h"
 
 namespace app {
-namespace {
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 using optics::Field;
+using ui::ToQString;
 
 // The camera's sensor format and pixel counts, as stored.
 void FrmMain::ShowCameraData(const catalogue::CameraRecord& camera) {
-  c_.Lblccd->setText(kCcdPrefix + Q(catalogue::CcdCaptionValue(camera.Ccd)));
+  c_.Lblccd->setText(kCcdPrefix + ToQString(catalogue::CcdCaptionValue(camera.Ccd)));
   c_.LblPic_a->setText(kPixelsAPrefix + QString::number(camera.Pic_a));
   c_.LblPic_b->setText(kPixelsBPrefix + QString::number(camera.Pic_b));
-  c_.LblPic_ab->setText(kPixelsAbPrefix + Q(catalogue::Trimmed(camera.Pic_ab)));
+  c_.LblPic_ab->setText(kPixelsAbPrefix + ToQString(catalogue::Trimmed(camera.Pic_ab)));
 }
 
 // Focal lengths stay text: "114.0" is shown as "114.0".
 void FrmMain::ShowFocalRange(std::string_view fmin, std::string_view fmax) {
-  c_.Lblfmax->setText(kFmaxPrefix + Q(catalogue::Trimmed(fmax)));
-  c_.Lblfmin->setText(kFminPrefix + Q(catalogue::Trimmed(fmin)));
+  c_.Lblfmax->setText(kFmaxPrefix + ToQString(catalogue::Trimmed(fmax)));
+  c_.Lblfmin->setText(kFminPrefix + ToQString(catalogue::Trimmed(fmin)));
+}
+
+// The chosen format and focal range; the range's shortest focal length goes into
+// both focal-length fields, each write running its calculator.
+void FrmMain::SetSelection(std::int16_t ccd, std::string_view fmin, std::string_view fmax) {
+  vars_.SelCcd = std::to_string(ccd);
+  vars_.SelFmin = fmin;
+  vars_.SelFmax = fmax;
+  SetText(Field::Txt_ang_f, vars_.SelFmin);
+  SetText(Field::Txt_L_f, vars_.SelFmin);
 }
 
 void FrmMain::OptCameraType_Click(int Index) {
@@ -47,7 +52,7 @@ void FrmMain::OptCameraType_Click(int Index) {
   const std::string_view type = catalogue::CameraTypeLiteral(Index);
   if (type.empty()) return;
   for (std::string_view model : catalogue::CameraModelsOfType(type)) {
-    c_.LstCamera->AddItem(Q(model));
+    c_.LstCamera->AddItem(ToQString(model));
   }
 }
 
@@ -73,23 +78,18 @@ void FrmMain::LstCamera_Click() {
     ui::DisableOtherFormatRows(c_, camera->Ccd);
     ShowCameraData(*camera);
     ShowFocalRange(camera->fmin, camera->fmax);
-    vars_.SelCcd = std::to_string(camera->Ccd);
-    vars_.SelFmin = camera->fmin;
-    vars_.SelFmax = camera->fmax;
-    SetText(Field::Txt_ang_f, vars_.SelFmin);
-    SetText(Field::Txt_L_f, vars_.SelFmin);
+    SetSelection(camera->Ccd, camera->fmin, camera->fmax);
     ui::ResetOtherFormatRows(c_, camera->Ccd);
     return;
   }
 
   // A box camera that takes a separate lens: its own format from now on, and no
   // range in force until a lens is chosen, so that nothing is computed into the
-  // rows of the previous camera or checked against its range.
-  vars_.SelCcd = std::to_string(camera->Ccd);
-  vars_.SelFmin.clear();
-  vars_.SelFmax.clear();
+  // rows of the previous camera or checked against its range. Both focal-length
+  // fields are empty already.
+  SetSelection(camera->Ccd, "", "");
   for (std::string_view lens : catalogue::LensModelsForCcd(camera->Ccd)) {
-    c_.LstLens->AddItem(Q(lens));
+    c_.LstLens->AddItem(ToQString(lens));
   }
   ui::EnableAllFormatRows(c_);
   ui::DisableOtherFormatRows(c_, camera->Ccd);
@@ -99,13 +99,9 @@ void FrmMain::LstCamera_Click() {
 
   const catalogue::LensRecord& lens = catalogue::LensTable()[catalogue::kSingleLensRow];
   c_.LstLens->Clear();
-  c_.LstLens->AddItem(Q(lens.Model));
+  c_.LstLens->AddItem(ToQString(lens.Model));
   c_.LstLens->MakeCurrent(0);
-  vars_.SelCcd = std::to_string(camera->Ccd);
-  vars_.SelFmin = lens.fmin;
-  vars_.SelFmax = lens.fmax;
-  SetText(Field::Txt_ang_f, vars_.SelFmin);
-  SetText(Field::Txt_L_f, vars_.SelFmin);
+  SetSelection(camera->Ccd, lens.fmin, lens.fmax);
   ShowFocalRange(vars_.SelFmin, vars_.SelFmax);
 }
 
@@ -113,11 +109,7 @@ void FrmMain::LstLens_Click() {
   const catalogue::LensRecord* lens = catalogue::FindLens(c_.LstLens->CurrentText().toStdString());
   if (lens == nullptr) return;
   ShowFocalRange(lens->fmin, lens->fmax);
-  vars_.SelFmin = lens->fmin;
-  vars_.SelFmax = lens->fmax;
-  vars_.SelCcd = std::to_string(lens->Ccd);
-  SetText(Field::Txt_ang_f, vars_.SelFmin);
-  SetText(Field::Txt_L_f, vars_.SelFmin);
+  SetSelection(lens->Ccd, lens->fmin, lens->fmax);
   ui::ResetOtherFormatRows(c_, lens->Ccd);
 }
 
@@ -128,8 +120,8 @@ void FrmMain::CheckFocalRange(ui::KeyCode keyCode, const ui::EntryField& box) {
 
 void FrmMain::ShowRangeWarning(catalogue::RangeWarning warning) {
   if (warning == catalogue::RangeWarning::None) return;
-  QMessageBox message(QMessageBox::NoIcon, windowTitle(), Q(catalogue::WarningText(warning)),
-                      QMessageBox::Ok, this);
+  QMessageBox message(QMessageBox::NoIcon, windowTitle(),
+                      ToQString(catalogue::WarningText(warning)), QMessageBox::Ok, this);
   message.exec();
 }
 

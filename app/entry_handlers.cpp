@@ -3,13 +3,14 @@
 // text is cut to 4) and then runs the field's calculator.
 #include "app/frm_main.h"
 #include "ui/entry_field.h"
+#include "ui/entry_limits.h"
 #include "ui/numeric_entry.h"
 
 namespace app {
 namespace {
 
-constexpr std::int16_t kKeyLimit = 4;
-constexpr std::int16_t kChangeLimit = 5;
+constexpr std::int16_t kKeyLimit = ui::kKeyFilterLimit;
+constexpr std::int16_t kChangeLimit = ui::kLengthRuleLimit;
 
 }  // namespace
 

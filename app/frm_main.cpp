@@ -14,6 +14,7 @@
 #include "ui/entry_field.h"
 #include "ui/form_builder.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 
 namespace app {
 
@@ -21,8 +22,7 @@ FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FrmMain"));
-  setWindowTitle(QString::fromUtf8(ui::kWindowCaption.data(),
-                                   static_cast<qsizetype>(ui::kWindowCaption.size())));
+  setWindowTitle(ui::ToQString(ui::kWindowCaption));
   // The drawn sizes only: the scalable icon is for the desktop's icon theme.
   QIcon icon;
   for (int size : {32, 64, 128}) {
@@ -41,14 +41,9 @@ FrmMain::FrmMain(QWidget* parent)
 void FrmMain::PaintDiagram() {
   ui::PictureBox& picture = *c_.Picture1;
   picture.Clear();
-  // The whole client area, in twips, drawn into 0.65 of itself: the diagram comes
-  // out at 0.65 of its natural size from the box's top-left corner.
-  const double clientWidth = width() * double{ui::kTwipsPerPixel};
-  const double clientHeight = height() * double{ui::kTwipsPerPixel};
-  const double scaleX = clientWidth * 0.65 / clientWidth;
-  const double scaleY = clientHeight * 0.65 / clientHeight;
-  const QSize natural = ui::DiagramNaturalSize();
-  const QSizeF size(natural.width() * scaleX, natural.height() * scaleY);
+  // The diagram is drawn at 0.65 of its natural size from the box's top-left corner.
+  constexpr double kScale = 0.65;
+  const QSizeF size = QSizeF(ui::DiagramNaturalSize()) * kScale;
   picture.PaintPicture(ui::RenderDiagram(size, picture.devicePixelRatioF()), QPointF(0, 0));
 }
 

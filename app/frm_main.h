@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,7 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void ChkCameraSelect_Click();
   void EnableSelection();
   void DisableSelection();
+  void SetSelectionPanelEnabled(bool enabled);
   void ClearCameraInfo();
 
   // The catalogue.
@@ -64,6 +66,7 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void ShowRangeWarning(catalogue::RangeWarning warning);
   void ShowCameraData(const catalogue::CameraRecord& camera);
   void ShowFocalRange(std::string_view fmin, std::string_view fmax);
+  void SetSelection(std::int16_t ccd, std::string_view fmin, std::string_view fmax);
 
   // The calculators, on this window's fields and labels.
   void CalcAngleOfView();

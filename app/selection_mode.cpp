@@ -45,41 +45,34 @@ void FrmMain::ChkCameraSelect_Click() {
 }
 
 void FrmMain::EnableSelection() {
-  c_.FraCameraType->setEnabled(true);
-  c_.FraCameraSlect->setEnabled(true);
-  c_.FraLens->setEnabled(true);
+  SetSelectionPanelEnabled(true);
   c_.LstLens->setEnabled(true);
   c_.LstCamera->setEnabled(true);
-  for (QRadioButton* option : c_.OptCameraType) option->setEnabled(true);
-  for (QLabel* label :
-       {c_.Lblccd, c_.Lblfmax, c_.Lblfmin, c_.LblPic_a, c_.LblPic_b, c_.LblPic_ab}) {
-    label->setEnabled(true);
-  }
   ClearCameraInfo();
 }
 
 void FrmMain::DisableSelection() {
-  c_.FraCameraSlect->setEnabled(false);
-  c_.FraLens->setEnabled(false);
-  c_.FraCameraType->setEnabled(false);
-  for (QRadioButton* option : c_.OptCameraType) option->setEnabled(false);
-  for (QLabel* label :
-       {c_.Lblccd, c_.Lblfmax, c_.Lblfmin, c_.LblPic_a, c_.LblPic_ab, c_.LblPic_b}) {
-    label->setEnabled(false);
-  }
+  SetSelectionPanelEnabled(false);
   ClearCameraInfo();
   for (QRadioButton* option : c_.OptCameraType) Unchoose(*option);
   c_.LstCamera->Clear();
   c_.LstLens->Clear();
 }
 
+// The frames, the camera-type options and the camera-data labels. The lists are
+// not switched off: their disabled frames disable them.
+void FrmMain::SetSelectionPanelEnabled(bool enabled) {
+  c_.FraCameraType->setEnabled(enabled);
+  c_.FraCameraSlect->setEnabled(enabled);
+  c_.FraLens->setEnabled(enabled);
+  for (QRadioButton* option : c_.OptCameraType) option->setEnabled(enabled);
+  for (const CameraDataLabel& dataLabel : kCameraDataLabels)
+    (c_.*dataLabel.label)->setEnabled(enabled);
+}
+
 void FrmMain::ClearCameraInfo() {
-  c_.Lblccd->setText(kCcdPrefix);
-  c_.Lblfmax->setText(kFmaxPrefix);
-  c_.Lblfmin->setText(kFminPrefix);
-  c_.LblPic_a->setText(kPixelsAPrefix);
-  c_.LblPic_b->setText(kPixelsBPrefix);
-  c_.LblPic_ab->setText(kPixelsAbPrefix);
+  for (const CameraDataLabel& dataLabel : kCameraDataLabels)
+    (c_.*dataLabel.label)->setText(dataLabel.prefix);
 }
 
 }  // namespace app

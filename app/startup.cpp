@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "app/frm_main.h"
 #include "ui/fonts.h"
@@ -16,12 +17,24 @@ bool IsSet(const char* name) {
   return value != nullptr && *value != '\0';
 }
 
+// What the toolkit said before the window could be built: printed once start-up
+// succeeds, replaced by one line of ours when it fails.
+QStringList& StartupMessages() {
+  static QStringList messages;
+  return messages;
+}
+
 void StartupFailureHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type != QtFatalMsg) {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    StartupMessages().append(message);
     return;
   }
-  if (message.contains(QStringLiteral("platform plugin"))) {
+  if (!StartupMessages().filter(QStringLiteral("could not connect to display")).isEmpty()) {
+    std::fprintf(stderr,
+                 "focimetra: cannot open a window: the display \"%s\" cannot be reached; "
+                 "start it from a desktop session\n",
+                 qPrintable(qEnvironmentVariable("DISPLAY")));
+  } else if (message.contains(QStringLiteral("platform plugin"))) {
     std::fprintf(stderr,
                  "focimetra: cannot open a window: the Qt platform plugin could not be loaded "
                  "(is the display reachable and the Qt platform package installed?)\n");
@@ -42,7 +55,10 @@ std::string MissingDisplayReason() {
 void InstallStartupFailureHandler() { qInstallMessageHandler(StartupFailureHandler); }
 
 void PrepareApplication(QApplication& application) {
-  qInstallMessageHandler(nullptr);  // the window is up: messages go the usual way
+  qInstallMessageHandler(nullptr);  // the toolkit is up: messages go the usual way
+  for (const QString& message : std::exchange(StartupMessages(), {})) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
   QApplication::setApplicationName(QStringLiteral("Focimetra"));
   QApplication::setApplicationDisplayName(QStringLiteral("Focimetra"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.focimetra.Focimetra"));

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "app/frm_main.h"
-#include "app/startup.h"
+#include "tools/harness/offscreen_application.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
@@ -66,11 +66,8 @@ void Report(const char* what, const std::vector<double>& us) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const long wanted = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 20000;
-  app::InstallStartupFailureHandler();
-  QApplication application(argc, argv);
-  app::PrepareApplication(application);
+  harness::OffscreenApplication application(argc, argv);
   app::FrmMain window;
   window.show();
   window.activateWindow();

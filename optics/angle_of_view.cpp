@@ -16,8 +16,6 @@ double ViewAngle(double sceneSize, double L) {
   return RoundTo(a * 180 / 3.1415 * 2, 1);
 }
 
-constexpr int kAngleElements = 6;
-
 }  // namespace
 
 double SceneSize(double imagerSize, double f, double L) { return imagerSize / f * L; }
@@ -38,7 +36,7 @@ void CalcAngleOfView(CalculatorForm& form) {
   const double f = ReadField(form.Text(Field::Txt_ang_f));
   const double L = ReadField(form.Text(Field::Txt_ang_L));
   if (f == 0 || L == 0) {
-    for (int element = 1; element <= kAngleElements; ++element) {
+    for (int element = 1; element <= kAngleValueCount; ++element) {
       for (int format = 0; format < kFormatCount; ++format) {
         form.SetCaption({ResultTable::AngleOfView, format, element}, "0");
       }
@@ -47,7 +45,7 @@ void CalcAngleOfView(CalculatorForm& form) {
   }
   const AngleTable table = ComputeAngleOfView(f, L);
   const RowChoice rows = ChooseRows(form.SelCcd());
-  for (int element = 1; element <= kAngleElements; ++element) {
+  for (int element = 1; element <= kAngleValueCount; ++element) {
     for (int format = 0; format < kFormatCount; ++format) {
       if (!rows.Writes(format)) continue;
       const double value =

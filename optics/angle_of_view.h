@@ -9,7 +9,7 @@ namespace optics {
 
 // Per format (index into kSensorFormats): W, H, diagonal [m], then the horizontal,
 // vertical and diagonal angles of view [deg]. Element j - 1 is shown in label j.
-using AngleRow = std::array<double, 6>;
+using AngleRow = std::array<double, kAngleValueCount>;
 using AngleTable = std::array<AngleRow, kFormatCount>;
 
 // The width, height or diagonal [m] of the scene that an imager side of imagerSize

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -27,8 +28,20 @@ std::string_view FieldName(Field field);
 // The three result tables, each with one row per sensor format.
 enum class ResultTable { AngleOfView, Distance, FocalLength };
 
-// One value label: table, row (index into kSensorFormats) and element (1 to 6 for
-// the angle of view, 1 for the others; element 0 is the row title).
+inline constexpr std::array kResultTables{ResultTable::AngleOfView, ResultTable::Distance,
+                                          ResultTable::FocalLength};
+inline constexpr int kResultTableCount = static_cast<int>(kResultTables.size());
+
+// The angle of view's values: W, H, diagonal [m] and the three angles [deg].
+inline constexpr int kAngleValueCount = 6;
+
+// The value elements of a table's rows, numbered from 1 after the row title.
+constexpr int ValueCount(ResultTable table) {
+  return table == ResultTable::AngleOfView ? kAngleValueCount : 1;
+}
+
+// One value label: table, row (index into kSensorFormats) and element (1 to
+// ValueCount; element 0 is the row title).
 struct ResultCell {
   ResultTable table;
   int format;

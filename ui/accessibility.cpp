@@ -3,8 +3,10 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 namespace {
@@ -45,17 +47,9 @@ const char* TableName(ResultTable table) {
 }
 
 QString ColumnHeading(ResultTable table, int element) {
-  static const char* const kAngleColumns[] = {"W[m]",   "H[m]",   "Diagonal[m]",
-                                              "W[deg]", "H[deg]", "Diagonal[deg]"};
-  switch (table) {
-    case ResultTable::AngleOfView:
-      return QString::fromLatin1(kAngleColumns[static_cast<std::size_t>(element - 1)]);
-    case ResultTable::Distance:
-      return QStringLiteral("L[m]");
-    case ResultTable::FocalLength:
-      return QStringLiteral("f[mm]");
-  }
-  return {};
+  // The focal-length heading on the window reads "f[m]"; its values are millimetres.
+  if (table == ResultTable::FocalLength) return QStringLiteral("f[mm]");
+  return ToQString(ValueColumnHeading(table, element));
 }
 
 }  // namespace
@@ -64,17 +58,14 @@ void DescribeForAssistiveTechnology(const FormControls& controls) {
   for (const AccessibleFieldName& entry : kFieldNames) {
     controls.Field(entry.field).setAccessibleName(QString::fromLatin1(entry.name));
   }
-  for (ResultTable table :
-       {ResultTable::AngleOfView, ResultTable::Distance, ResultTable::FocalLength}) {
+  for (ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {
-      const std::string_view caption =
-          optics::kSensorFormats[static_cast<std::size_t>(format)].caption;
       const QString row =
-          QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+          ToQString(optics::kSensorFormats[static_cast<std::size_t>(format)].caption);
       const QString calculator = QString::fromLatin1(TableName(table));
       controls.Result({table, format, 0})
           .setAccessibleDescription(QStringLiteral("row title, %1").arg(calculator));
-      for (int element = 1; element <= FormControls::ValueCount(table); ++element) {
+      for (int element = 1; element <= optics::ValueCount(table); ++element) {
         // The label's text stays its accessible name, so a screen reader reads the value.
         controls.Result({table, format, element})
             .setAccessibleDescription(

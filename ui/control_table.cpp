@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "optics/sensor_format.h"
+
 namespace ui {
 namespace {
 
@@ -9,30 +11,45 @@ using K = ControlKind;
 using F = FontRole;
 using C = ColourRole;
 
-constexpr ControlSpec Label(std::string_view name, std::string_view container,
-                            std::string_view caption, int left, int top, int width, int height,
-                            FontRole font = F::Window) {
+constexpr ControlDesign Label(std::string_view name, std::string_view container,
+                              std::string_view caption, int left, int top, int width, int height,
+                              FontRole font = F::Window) {
   return {name, K::Label, container, caption, left, top, width, height, font};
 }
 
-constexpr ControlSpec Value(std::string_view name, std::string_view container, int left, int top,
-                            int width) {
+constexpr ControlDesign Value(std::string_view name, std::string_view container, int left, int top,
+                              int width) {
   return Label(name, container, "0", left, top, width, 255, F::Value);
 }
 
-constexpr ControlSpec Entry(std::string_view name, std::string_view container, int left, int top) {
+constexpr ControlDesign Entry(std::string_view name, std::string_view container, int left,
+                              int top) {
   return {name, K::TextBox, container, "", left, top, 615, 270, F::Window, C::Entry};
 }
 
-constexpr ControlSpec Line(std::string_view name, std::string_view container, int x1, int y1,
-                           int x2, int y2, int width = 1) {
+// The row title of a result row: the caption of the format with sensor-format code
+// n (the n of a 1/n type imager).
+constexpr ControlDesign RowTitle(std::string_view name, std::string_view container, int code,
+                                 int left, int top, int width) {
+  const auto format = static_cast<std::size_t>(optics::FormatIndexOfCode(code));
+  return Label(name, container, optics::kSensorFormats.at(format).caption, left, top, width, 255);
+}
+
+constexpr ControlDesign Line(std::string_view name, std::string_view container, int x1, int y1,
+                             int x2, int y2, int width = 1) {
   return {name, K::Line, container, "", x1, y1, x2 - x1, y2 - y1, F::Window, C::Default, width};
 }
 
-constexpr ControlSpec Frame(std::string_view name, std::string_view container,
-                            std::string_view caption, int left, int top, int width, int height) {
+constexpr ControlDesign Frame(std::string_view name, std::string_view container,
+                              std::string_view caption, int left, int top, int width, int height) {
   return {name, K::Frame, container, caption, left, top, width, height};
 }
+
+// The headings over the value columns of the result tables.
+constexpr std::array<std::string_view, optics::kAngleValueCount> kAngleHeadings{
+    "W[m]", "H[m]", "Diagonal[m]", "W[deg]", "H[deg]", "Diagonal[deg]"};
+constexpr std::string_view kDistanceHeading = "L[m]";
+constexpr std::string_view kFocalHeading = "f[m]";
 
 constexpr std::string_view kAngle = "FraAngle";
 constexpr std::string_view kDistance = "Frame1";
@@ -42,7 +59,7 @@ constexpr std::string_view kPanel = "FraCameraSlect";
 constexpr std::string_view kType = "FraCameraType";
 
 // Grid lines come before the labels of their frame, so that labels lie above them.
-constexpr auto kControls = std::to_array<ControlSpec>({
+constexpr auto kControls = std::to_array<ControlDesign>({
     Label("Label3", "", "Kestrova System Solutions", 9120, 120, 3015, 255, F::Company),
     {"Image1", K::Image, "", "", 240, 960, 5655, 3015},
     {"Picture1", K::PictureBox, "", "", 360, 480, 7815, 3855},
@@ -70,12 +87,12 @@ constexpr auto kControls = std::to_array<ControlSpec>({
     Label("Label4(15)", kFocal, "L [m]", 240, 1080, 615, 375),
     Entry("TxtWandL_L", kFocal, 960, 1035),
     Label("Label4(13)", kFocal, "CCD", 2040, 240, 495, 225),
-    Label("Label4(14)", kFocal, "f[m]", 2880, 240, 375, 230),
-    Label("lbl_f_4(0)", kFocal, "1/4type", 1800, 550, 735, 255),
+    Label("Label4(14)", kFocal, kFocalHeading, 2880, 240, 375, 230),
+    RowTitle("lbl_f_4(0)", kFocal, 4, 1800, 550, 735),
     Value("lbl_f_4(1)", kFocal, 2760, 555, 495),
-    Label("lbl_f_3(0)", kFocal, "1/3type", 1800, 910, 735, 255),
+    RowTitle("lbl_f_3(0)", kFocal, 3, 1800, 910, 735),
     Value("lbl_f_3(1)", kFocal, 2760, 910, 495),
-    Label("lbl_f_2(0)", kFocal, "1/2type", 1800, 1270, 735, 255),
+    RowTitle("lbl_f_2(0)", kFocal, 2, 1800, 1270, 735),
     Value("lbl_f_2(1)", kFocal, 2760, 1270, 495),
 
     // Angle of view
@@ -94,27 +111,27 @@ constexpr auto kControls = std::to_array<ControlSpec>({
     Label("Label4(1)", kAngle, "L [m]", 240, 720, 615, 375),
     Entry("Txt_ang_L", kAngle, 840, 680),
     Label("Label4(2)", kAngle, "CCD", 2040, 240, 495, 255),
-    Label("Label4(9)", kAngle, "W[m]", 2700, 240, 375, 255),
-    Label("Label4(8)", kAngle, "H[m]", 3300, 240, 375, 255),
-    Label("Label4(7)", kAngle, "Diagonal[m]", 3900, 240, 1095, 255),
-    Label("Label4(6)", kAngle, "W[deg]", 5100, 240, 495, 255),
-    Label("Label4(5)", kAngle, "H[deg]", 5800, 240, 495, 255),
-    Label("Label4(4)", kAngle, "Diagonal[deg]", 6440, 240, 1215, 255),
-    Label("Lbl_angle_4(0)", kAngle, "1/4type", 1800, 600, 735, 255),
+    Label("Label4(9)", kAngle, kAngleHeadings[0], 2700, 240, 375, 255),
+    Label("Label4(8)", kAngle, kAngleHeadings[1], 3300, 240, 375, 255),
+    Label("Label4(7)", kAngle, kAngleHeadings[2], 3900, 240, 1095, 255),
+    Label("Label4(6)", kAngle, kAngleHeadings[3], 5100, 240, 495, 255),
+    Label("Label4(5)", kAngle, kAngleHeadings[4], 5800, 240, 495, 255),
+    Label("Label4(4)", kAngle, kAngleHeadings[5], 6440, 240, 1215, 255),
+    RowTitle("Lbl_angle_4(0)", kAngle, 4, 1800, 600, 735),
     Value("Lbl_angle_4(1)", kAngle, 2640, 600, 615),
     Value("Lbl_angle_4(2)", kAngle, 3360, 600, 495),
     Value("Lbl_angle_4(3)", kAngle, 4200, 600, 495),
     Value("Lbl_angle_4(4)", kAngle, 5160, 600, 495),
     Value("Lbl_angle_4(5)", kAngle, 5880, 600, 495),
     Value("Lbl_angle_4(6)", kAngle, 6840, 600, 495),
-    Label("Lbl_angle_3(0)", kAngle, "1/3type", 1800, 960, 855, 255),
+    RowTitle("Lbl_angle_3(0)", kAngle, 3, 1800, 960, 855),
     Value("Lbl_angle_3(1)", kAngle, 2640, 960, 615),
     Value("Lbl_angle_3(2)", kAngle, 3360, 960, 495),
     Value("Lbl_angle_3(3)", kAngle, 4200, 960, 495),
     Value("Lbl_angle_3(4)", kAngle, 5160, 960, 495),
     Value("Lbl_angle_3(5)", kAngle, 5880, 960, 495),
     Value("Lbl_angle_3(6)", kAngle, 6840, 960, 495),
-    Label("Lbl_angle_2(0)", kAngle, "1/2type", 1800, 1320, 735, 255),
+    RowTitle("Lbl_angle_2(0)", kAngle, 2, 1800, 1320, 735),
     Value("Lbl_angle_2(1)", kAngle, 2640, 1320, 615),
     Value("Lbl_angle_2(2)", kAngle, 3360, 1320, 495),
     Value("Lbl_angle_2(3)", kAngle, 4200, 1320, 495),
@@ -135,12 +152,12 @@ constexpr auto kControls = std::to_array<ControlSpec>({
     Label("Label4(18)", kDistance, "H [m]", 240, 1080, 615, 375),
     Entry("Txt_L_H", kDistance, 960, 1030),
     Label("Label4(12)", kDistance, "CCD", 2040, 240, 495, 255),
-    Label("Label4(11)", kDistance, "L[m]", 2880, 240, 375, 255),
-    Label("lbl_L_4(0)", kDistance, "1/4type", 1800, 550, 735, 255),
+    Label("Label4(11)", kDistance, kDistanceHeading, 2880, 240, 375, 255),
+    RowTitle("lbl_L_4(0)", kDistance, 4, 1800, 550, 735),
     Value("lbl_L_4(1)", kDistance, 2760, 550, 495),
-    Label("Lbl_L3(0)", kDistance, "1/3type", 1800, 910, 735, 255),
+    RowTitle("Lbl_L3(0)", kDistance, 3, 1800, 910, 735),
     Value("Lbl_L3(1)", kDistance, 2760, 910, 495),
-    Label("lbl_L_2(0)", kDistance, "1/2type", 1800, 1270, 735, 255),
+    RowTitle("lbl_L_2(0)", kDistance, 2, 1800, 1270, 735),
     Value("lbl_L_2(1)", kDistance, 2760, 1270, 495),
 
     // Camera and lens selection; the check box sits on the panel's top edge but is
@@ -185,8 +202,20 @@ constexpr auto kTabOrder = std::to_array<std::string_view>({
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlDesign> ControlTable() { return kControls; }
 
 std::span<const std::string_view> TabOrder() { return kTabOrder; }
+
+std::string_view ValueColumnHeading(optics::ResultTable table, int element) {
+  switch (table) {
+    case optics::ResultTable::AngleOfView:
+      return kAngleHeadings.at(static_cast<std::size_t>(element - 1));
+    case optics::ResultTable::Distance:
+      return kDistanceHeading;
+    case optics::ResultTable::FocalLength:
+      return kFocalHeading;
+  }
+  return {};
+}
 
 }  // namespace ui

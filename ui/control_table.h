@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "optics/calculator_form.h"
+
 namespace ui {
 
 enum class ControlKind {
@@ -30,7 +32,7 @@ enum class ColourRole { Default, Entry, Output };
 // pixel at 96 dpi) from the top-left corner of its container ("" is the window's
 // client area). A line keeps its end points instead: (left, top) is the first,
 // (left + width, top + height) the second, and one of width and height is 0.
-struct ControlSpec {
+struct ControlDesign {
   std::string_view name;  // array members carry their index: "Lbl_angle_4(1)"
   ControlKind kind;
   std::string_view container;
@@ -45,10 +47,14 @@ struct ControlSpec {
 };
 
 // Every control, containers before their contents, in creation order.
-std::span<const ControlSpec> ControlTable();
+std::span<const ControlDesign> ControlTable();
 
 // The keyboard focus order of the controls that take the focus.
 std::span<const std::string_view> TabOrder();
+
+// The caption of the heading over a result table's value column (element 1 to
+// optics::ValueCount), as the window shows it.
+std::string_view ValueColumnHeading(optics::ResultTable table, int element);
 
 inline constexpr std::string_view kWindowCaption = "Focimetra";
 inline constexpr int kClientWidthTwips = 12150;

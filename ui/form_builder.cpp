@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 
 namespace ui {
 namespace {
@@ -22,17 +23,13 @@ const QColor kEntryBackground(255, 255, 128);
 const QColor kOutputBackground(0, 255, 255);
 const QColor kOutputText(0, 0, 255);
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void Colour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget.palette();
   palette.setColor(role, colour);
   widget.setPalette(palette);
 }
 
-QWidget* MakeEntry(const ControlSpec& design, QWidget* parent) {
+QWidget* MakeEntry(const ControlDesign& design, QWidget* parent) {
   auto* field = new EntryField(parent);
   if (design.colour == ColourRole::Output) {
     field->setReadOnly(true);  // written by the converter only
@@ -44,8 +41,8 @@ QWidget* MakeEntry(const ControlSpec& design, QWidget* parent) {
   return field;
 }
 
-QWidget* MakeControl(const ControlSpec& design, QWidget* parent) {
-  const QString caption = Text(design.caption);
+QWidget* MakeControl(const ControlDesign& design, QWidget* parent) {
+  const QString caption = ToQString(design.caption);
   switch (design.kind) {
     case ControlKind::Label: {
       auto* label = new FittedLabel(caption, parent);
@@ -95,11 +92,10 @@ void CollectHandles(FormControls& c) {
     c.fields[static_cast<std::size_t>(i)] =
         Find<EntryField>(c, ui::FieldName(static_cast<optics::Field>(i)));
   }
-  for (int table = 0; table < 3; ++table) {
-    const auto resultTable = static_cast<optics::ResultTable>(table);
+  for (optics::ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {
-      const QString array = ResultArrayName(resultTable, format);
-      for (int element = 0; element <= FormControls::ValueCount(resultTable); ++element) {
+      const QString array = ResultArrayName(table, format);
+      for (int element = 0; element <= optics::ValueCount(table); ++element) {
         c.results[static_cast<std::size_t>(table)][static_cast<std::size_t>(format)]
                  [static_cast<std::size_t>(element)] = Find<QLabel>(c, MemberName(array, element));
       }
@@ -149,7 +145,7 @@ void KeepTextClearOfLines(const FormControls& c, const std::vector<const QWidget
 
 }  // namespace
 
-QRect PixelGeometry(const ControlSpec& design) {
+QRect PixelGeometry(const ControlDesign& design) {
   if (design.kind == ControlKind::Line) {
     const int x = ToPixels(design.left);
     const int y = ToPixels(design.top);
@@ -165,11 +161,11 @@ FormControls BuildForm(QWidget& window) {
   FormControls controls;
   std::vector<const QWidget*> lines;
   window.setFont(FontFor(FontRole::Window));
-  for (const ControlSpec& design : ControlTable()) {
+  for (const ControlDesign& design : ControlTable()) {
     QWidget* container =
-        design.container.empty() ? &window : controls.byName.value(Text(design.container));
+        design.container.empty() ? &window : controls.byName.value(ToQString(design.container));
     QWidget* control = MakeControl(design, container);
-    control->setObjectName(Text(design.name));
+    control->setObjectName(ToQString(design.name));
     control->setGeometry(PixelGeometry(design));
     if (design.font != FontRole::Window) control->setFont(FontFor(design.font));
     // Values stand centred under their column headings.
@@ -181,7 +177,7 @@ FormControls BuildForm(QWidget& window) {
   }
   QWidget* previous = nullptr;
   for (std::string_view name : TabOrder()) {
-    QWidget* next = controls.byName.value(Text(name));
+    QWidget* next = controls.byName.value(ToQString(name));
     next->setFocusPolicy(Qt::StrongFocus);
     if (previous != nullptr) QWidget::setTabOrder(previous, next);
     previous = next;

@@ -14,6 +14,6 @@ namespace ui {
 FormControls BuildForm(QWidget& window);
 
 // A control's geometry in logical pixels, relative to its container.
-QRect PixelGeometry(const ControlSpec& design);
+QRect PixelGeometry(const ControlDesign& design);
 
 }  // namespace ui

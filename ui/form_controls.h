@@ -20,7 +20,6 @@ class ListBox;
 class PictureBox;
 
 inline constexpr int kEntryFieldCount = 12;
-inline constexpr int kAngleElements = 7;  // row title and six values
 
 // The realised window: every control by name, and typed handles on the ones the
 // program's procedures address.
@@ -28,8 +27,11 @@ struct FormControls {
   QHash<QString, QWidget*> byName;
 
   std::array<EntryField*, kEntryFieldCount> fields{};  // by optics::Field
-  // Result labels by table, format (index into the sensor-format table) and element.
-  std::array<std::array<std::array<QLabel*, kAngleElements>, optics::kFormatCount>, 3> results{};
+  // Result labels by table, format (index into the sensor-format table) and element:
+  // the row title, then the values.
+  std::array<std::array<std::array<QLabel*, optics::kAngleValueCount + 1>, optics::kFormatCount>,
+             optics::kResultTableCount>
+      results{};
 
   QCheckBox* ChkCameraSelect = nullptr;
   QGroupBox* FraCameraSlect = nullptr;
@@ -51,10 +53,6 @@ struct FormControls {
   QLabel& Result(optics::ResultCell cell) const {
     return *results[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.format)]
                    [static_cast<std::size_t>(cell.element)];
-  }
-  // Value elements of a table's rows: 6 for the angle of view, 1 for the others.
-  static constexpr int ValueCount(optics::ResultTable table) {
-    return table == optics::ResultTable::AngleOfView ? 6 : 1;
   }
 };
 

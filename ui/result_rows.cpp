@@ -7,9 +7,6 @@ namespace {
 
 using optics::ResultTable;
 
-constexpr ResultTable kTables[] = {ResultTable::AngleOfView, ResultTable::Distance,
-                                   ResultTable::FocalLength};
-
 // Calls action(format) for each format other than the one of code; nothing for an
 // unknown code.
 template <typename Action>
@@ -22,8 +19,8 @@ void ForOtherFormats(std::int16_t code, Action action) {
 }
 
 void SetRowEnabled(const FormControls& controls, int format, bool enabled) {
-  for (ResultTable table : kTables) {
-    for (int element = 0; element <= FormControls::ValueCount(table); ++element) {
+  for (ResultTable table : optics::kResultTables) {
+    for (int element = 0; element <= optics::ValueCount(table); ++element) {
       controls.Result({table, format, element}).setEnabled(enabled);
     }
   }
@@ -44,7 +41,7 @@ void DisableOtherFormatRows(const FormControls& controls, std::int16_t code) {
 void ResetOtherFormatRows(const FormControls& controls, std::int16_t code) {
   ForOtherFormats(code, [&](int format) {
     for (ResultTable table : {ResultTable::AngleOfView, ResultTable::Distance}) {
-      for (int element = 1; element <= FormControls::ValueCount(table); ++element) {
+      for (int element = 1; element <= optics::ValueCount(table); ++element) {
         controls.Result({table, format, element}).setText(QStringLiteral("0"));
       }
     }

@@ -2,30 +2,10 @@
 
 #include <QKeySequence>
 
+#include "tools/harness/keys.h"
+
 namespace fuzz {
 namespace {
-
-struct ReplayKey {
-  const char* name;
-  Qt::Key key;
-  const char* text;
-};
-
-// The named keys of the replay language, with the text the harness sends.
-constexpr ReplayKey kReplayKeys[] = {
-    {"BS", Qt::Key_Backspace, "\b"}, {"RET", Qt::Key_Return, "\r"},
-    {"ESC", Qt::Key_Escape, "\x1b"}, {"SPACE", Qt::Key_Space, " "},
-    {"DEL", Qt::Key_Delete, "\x7f"}, {"HOME", Qt::Key_Home, ""},
-    {"END", Qt::Key_End, ""},        {"LEFT", Qt::Key_Left, ""},
-    {"RIGHT", Qt::Key_Right, ""},
-};
-
-// The key the replay harness sends along with a typed character.
-int ReplayKeyOf(const QString& character) {
-  const char16_t unit = character.front().unicode();
-  if (character.size() == 1 && unit > 0x20 && unit < 0x7f) return QChar(unit).toUpper().unicode();
-  return unit == u' ' ? Qt::Key_Space : Qt::Key_unknown;
-}
 
 // One printable character, possibly outside the basic plane: a script line can
 // carry it.
@@ -69,12 +49,12 @@ QString KeyName(const Action& action) {
 
 QString DescribeKey(const Action& action) {
   if (action.modifiers == Qt::NoModifier) {
-    for (const ReplayKey& named : kReplayKeys) {
+    for (const harness::NamedKey& named : harness::NamedKeys()) {
       if (action.key == named.key && action.text == QLatin1String(named.text)) {
         return QStringLiteral("key %1 %2").arg(action.target, QLatin1String(named.name));
       }
     }
-    if (IsPrintableCharacter(action.text) && action.key == ReplayKeyOf(action.text)) {
+    if (IsPrintableCharacter(action.text) && action.key == harness::KeyOfCharacter(action.text)) {
       return QStringLiteral("key %1 %2").arg(action.target, action.text);
     }
   }

@@ -8,6 +8,7 @@
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 
 namespace fuzz {
 namespace {
@@ -84,8 +85,7 @@ Action ActionGenerator::Next(const app::FrmMain& window) {
     const auto order = ui::TabOrder();
     const std::string_view name =
         order[static_cast<std::size_t>(Pick(random_, static_cast<int>(order.size())))];
-    return Simple(ActionKind::Focus,
-                  QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return Simple(ActionKind::Focus, ui::ToQString(name));
   }
   if (roll < 70) return Simple(ActionKind::MouseFocus, AnyEditableField());
   if (roll < 76) return Simple(ActionKind::Click, QStringLiteral("ChkCameraSelect"));

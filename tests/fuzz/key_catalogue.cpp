@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "tools/harness/keys.h"
+
 namespace fuzz {
 namespace {
 
@@ -10,14 +12,9 @@ const T& OneOf(Random& random, const std::array<T, N>& items) {
   return items[static_cast<std::size_t>(Pick(random, static_cast<int>(N)))];
 }
 
-// A typed character comes with the key a keyboard reports for it: printable
-// ASCII carries its upper-case code, anything else is an unknown key.
+// A typed character comes with the key a keyboard reports for it.
 KeyStroke Character(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  const char16_t unit = text.isEmpty() ? u'\0' : text.front().unicode();
-  int key = Qt::Key_unknown;
-  if (text.size() == 1 && unit > 0x20 && unit < 0x7f) key = QChar(unit).toUpper().unicode();
-  if (unit == u' ') key = Qt::Key_Space;
-  return {key, modifiers, text};
+  return {harness::KeyOfCharacter(text), modifiers, text};
 }
 
 QString Digit(Random& random) { return QString(QChar(u'0' + Pick(random, 10))); }

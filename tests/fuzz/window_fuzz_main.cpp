@@ -18,11 +18,11 @@
 #include <vector>
 
 #include "app/frm_main.h"
-#include "app/startup.h"
 #include "tests/fuzz/action_description.h"
 #include "tests/fuzz/action_generator.h"
 #include "tests/fuzz/action_minimiser.h"
 #include "tests/fuzz/fuzz_session.h"
+#include "tools/harness/offscreen_application.h"
 
 namespace {
 
@@ -107,10 +107,7 @@ struct IgnoredBreak {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  app::InstallStartupFailureHandler();
-  QApplication application(argc, argv);
-  app::PrepareApplication(application);
+  harness::OffscreenApplication application(argc, argv);
   previousHandler = qInstallMessageHandler(DropPlatformNoise);
   Options options;
   if (!ParseOptions(QCoreApplication::arguments(), options)) {

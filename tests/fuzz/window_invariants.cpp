@@ -15,6 +15,7 @@
 #include "tests/window/whole_text.h"
 #include "ui/characters.h"
 #include "ui/entry_field.h"
+#include "ui/entry_limits.h"
 #include "ui/list_box.h"
 
 namespace fuzz {
@@ -23,15 +24,10 @@ namespace {
 using optics::Field;
 using optics::ResultTable;
 
-constexpr int kMaxTypedCharacters = 4;
-
 // The fields the program never writes a partner value into.
 constexpr Field kCheckedFields[] = {Field::Txt_ang_f,  Field::Txt_ang_L,          Field::Txt_L_f,
                                     Field::TxtWandL_L, Field::Txtillumination_M0, Field::Txt_F0,
                                     Field::Txt_F1};
-
-constexpr ResultTable kTables[] = {ResultTable::AngleOfView, ResultTable::Distance,
-                                   ResultTable::FocalLength};
 
 bool IsChecked(const QString& name) {
   for (Field field : kCheckedFields) {
@@ -42,9 +38,9 @@ bool IsChecked(const QString& name) {
 
 template <typename Visit>
 void ForEachResultLabel(const ui::FormControls& controls, Visit visit) {
-  for (ResultTable table : kTables) {
+  for (ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {
-      for (int element = 0; element <= ui::FormControls::ValueCount(table); ++element) {
+      for (int element = 0; element <= optics::ValueCount(table); ++element) {
         visit(format, controls.Result({table, format, element}));
       }
     }
@@ -133,10 +129,10 @@ QString WindowInvariants::CheckTypedFields() {
       if (text.isEmpty()) pasted_.remove(name);
       continue;
     }
-    if (ui::CharacterCount(text) > kMaxTypedCharacters) {
+    if (ui::CharacterCount(text) > ui::kMaxEntryCharacters) {
       return QStringLiteral("(a) %1 holds \"%2\", more than %3 characters")
           .arg(name, text)
-          .arg(kMaxTypedCharacters);
+          .arg(ui::kMaxEntryCharacters);
     }
     if (!kTypedText.match(text).hasMatch()) {
       return QStringLiteral("(e) %1 holds \"%2\", which the key filter lets through nowhere")

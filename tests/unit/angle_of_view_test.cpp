@@ -98,18 +98,16 @@ TEST(ComputeAngleOfViewTest, NegativeFocalLengthMirrorsEveryValue) {
 // ---------------------------------------------------------------------------
 // Angle of view: display step
 
-constexpr int kAngleElements = 6;
-
 // The f = 3.8, L = 10 example as the rows show it.
-constexpr std::array<std::array<std::string_view, kAngleElements>, kFormatCount> kAngleRows38{{
+constexpr std::array<std::array<std::string_view, kAngleValueCount>, kFormatCount> kAngleRows38{{
     {"9.5", "7.1", "11.8", "50.8", "39.1", "61.1"},
     {"12.6", "9.5", "15.8", "64.4", "50.8", "76.7"},
     {"16.8", "12.6", "21.1", "80.1", "64.4", "93.1"},
 }};
 
 void ExpectAngleRow(const FakeForm& form, int format,
-                    const std::array<std::string_view, kAngleElements>& expected) {
-  for (int element = 1; element <= kAngleElements; ++element) {
+                    const std::array<std::string_view, kAngleValueCount>& expected) {
+  for (int element = 1; element <= kAngleValueCount; ++element) {
     EXPECT_EQ(form.Caption(ResultTable::AngleOfView, format, element),
               expected[static_cast<std::size_t>(element - 1)])
         << kSensorFormats[static_cast<std::size_t>(format)].caption << " element " << element;
@@ -117,7 +115,7 @@ void ExpectAngleRow(const FakeForm& form, int format,
 }
 
 void ExpectAngleRowAll(const FakeForm& form, int format, std::string_view caption) {
-  std::array<std::string_view, kAngleElements> row{};
+  std::array<std::string_view, kAngleValueCount> row{};
   row.fill(caption);
   ExpectAngleRow(form, format, row);
 }
@@ -130,8 +128,8 @@ TEST(CalcAngleOfViewTest, FillsAllRowsWhenNothingIsChosen) {
     ExpectAngleRow(form, format, kAngleRows38[static_cast<std::size_t>(format)]);
   }
   // Each element in turn across the rows 1/4, 1/3, 1/2 type.
-  EXPECT_EQ(form.captionLog,
-            ElementMajorOrder(ResultTable::AngleOfView, kAngleElements, {kQuarter, kThird, kHalf}));
+  EXPECT_EQ(form.captionLog, ElementMajorOrder(ResultTable::AngleOfView, kAngleValueCount,
+                                               {kQuarter, kThird, kHalf}));
   // It writes no entry field, so the typed change is the only one.
   EXPECT_EQ(form.changeRuns, 1);
   EXPECT_EQ(form.Text(Field::Txt_ang_f), "3.8");
@@ -140,20 +138,21 @@ TEST(CalcAngleOfViewTest, FillsAllRowsWhenNothingIsChosen) {
 
 TEST(CalcAngleOfViewTest, ChosenFormatWritesOnlyItsRow) {
   FakeForm form;
-  form.PresetCaptions(ResultTable::AngleOfView, kAngleElements, "keep");
-  form.selCcd = "3";
+  form.PresetCaptions(ResultTable::AngleOfView, kAngleValueCount, "keep");
+  form.ChooseFormat("3");
   form.Preset(Field::Txt_ang_f, "3.8");
   form.Type(Field::Txt_ang_L, "10");
   ExpectAngleRowAll(form, kQuarter, "keep");
   ExpectAngleRow(form, kThird, kAngleRows38[kThird]);
   ExpectAngleRowAll(form, kHalf, "keep");
-  EXPECT_EQ(form.captionLog, ElementMajorOrder(ResultTable::AngleOfView, kAngleElements, {kThird}));
+  EXPECT_EQ(form.captionLog,
+            ElementMajorOrder(ResultTable::AngleOfView, kAngleValueCount, {kThird}));
 }
 
 TEST(CalcAngleOfViewTest, UnknownCodeWritesNoRow) {
   FakeForm form;
-  form.PresetCaptions(ResultTable::AngleOfView, kAngleElements, "keep");
-  form.selCcd = "5";
+  form.PresetCaptions(ResultTable::AngleOfView, kAngleValueCount, "keep");
+  form.ChooseFormat("5");
   form.Preset(Field::Txt_ang_f, "3.8");
   form.Type(Field::Txt_ang_L, "10");
   for (int format = 0; format < kFormatCount; ++format) ExpectAngleRowAll(form, format, "keep");
@@ -182,15 +181,15 @@ class AngleGuardTest : public ::testing::TestWithParam<GuardCase> {};
 TEST_P(AngleGuardTest, ZeroFocalLengthOrDistanceShowsPlainZeroEverywhere) {
   const GuardCase& c = GetParam();
   FakeForm form;
-  form.PresetCaptions(ResultTable::AngleOfView, kAngleElements, "keep");
-  form.selCcd = std::string(c.selCcd);
+  form.PresetCaptions(ResultTable::AngleOfView, kAngleValueCount, "keep");
+  form.ChooseFormat(std::string(c.selCcd));
   form.Preset(Field::Txt_ang_f, std::string(c.f));
   form.Preset(Field::Txt_ang_L, std::string(c.L));
   CalcAngleOfView(form);
   // The code is not consulted: all eighteen labels, element by element.
   for (int format = 0; format < kFormatCount; ++format) ExpectAngleRowAll(form, format, "0");
-  EXPECT_EQ(form.captionLog,
-            ElementMajorOrder(ResultTable::AngleOfView, kAngleElements, {kQuarter, kThird, kHalf}));
+  EXPECT_EQ(form.captionLog, ElementMajorOrder(ResultTable::AngleOfView, kAngleValueCount,
+                                               {kQuarter, kThird, kHalf}));
   EXPECT_EQ(form.changeRuns, 0);
 }
 

@@ -206,7 +206,7 @@ TEST(CalcDistanceTest, NegativeWidthWritesNoPartner) {
 TEST(CalcDistanceTest, ChosenFormatWritesOnlyItsRow) {
   FakeForm form;
   form.PresetCaptions(ResultTable::Distance, 1, "keep");
-  form.selCcd = "3";
+  form.ChooseFormat("3");
   form.Preset(Field::Txt_L_f, "4");
   form.Type(Field::Txt_L_W, "12");
   EXPECT_EQ(form.Text(Field::Txt_L_H), "9");

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "optics/focal_length.h"
 #include "optics/illumination.h"
 #include "optics/sensor_format.h"
+#include "ui/entry_limits.h"
 
 namespace optics {
 
@@ -42,6 +44,8 @@ void FakeForm::PresetCaptions(ResultTable table, int elements, const std::string
     }
   }
 }
+
+void FakeForm::ChooseFormat(std::string code) { selCcd_ = std::move(code); }
 
 void FakeForm::ResetCounters() {
   changeRuns = 0;
@@ -91,7 +95,8 @@ void FakeForm::Change(Field field) {
   maxDepth = std::max(maxDepth, depth_);
   if (field != Field::Txtillumination_M1 && exempt_.count(field) == 0) {
     const std::string text = Text(field);
-    if (text.size() >= kLengthLimit) SetText(field, text.substr(0, kLengthLimit - 1));
+    constexpr auto kLimit = static_cast<std::size_t>(ui::kLengthRuleLimit);
+    if (text.size() >= kLimit) SetText(field, text.substr(0, kLimit - 1));
   }
   switch (field) {
     case Field::Txt_ang_f:

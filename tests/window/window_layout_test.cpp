@@ -13,12 +13,11 @@
 #include "ui/entry_field.h"
 #include "ui/form_builder.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Q(std::string_view text) { return ui::ToQString(text); }
 
 QString CaptionOf(const QWidget* widget) {
   if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
@@ -72,7 +71,7 @@ class WindowLayoutTest : public QObject {
   void everyControlStandsAsDesigned() {
     const QStringList runtimeCaptions = {"Lblccd",   "Lblfmin",  "Lblfmax",
                                          "LblPic_a", "LblPic_b", "LblPic_ab"};
-    for (const ui::ControlSpec& design : ui::ControlTable()) {
+    for (const ui::ControlDesign& design : ui::ControlTable()) {
       const QString name = Q(design.name);
       const QWidget* control = window_->Controls().byName.value(name);
       QVERIFY2(control != nullptr, qPrintable(name));
@@ -121,7 +120,7 @@ class WindowLayoutTest : public QObject {
 
   void startsWithZeroesAndTheFocusInTheFirstField() {
     QCOMPARE(QApplication::focusWidget(), Control("Txtillumination_M0"));
-    for (const ui::ControlSpec& design : ui::ControlTable()) {
+    for (const ui::ControlDesign& design : ui::ControlTable()) {
       if (design.font == ui::FontRole::Value) {
         QCOMPARE(qobject_cast<QLabel*>(window_->Controls().byName.value(Q(design.name)))->text(),
                  QStringLiteral("0"));

@@ -1,13 +1,12 @@
 // focimetra-replay: drives the real window from a script (standard input, or the
 // file named as the argument) and prints what the script asks for.
-#include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <QTextStream>
 #include <cstdio>
 
 #include "app/frm_main.h"
-#include "app/startup.h"
+#include "tools/harness/offscreen_application.h"
 #include "tools/replay/replay_driver.h"
 #include "tools/replay/script.h"
 
@@ -31,10 +30,7 @@ bool ReadScript(int argc, char* argv[], QString& script) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  app::InstallStartupFailureHandler();
-  QApplication application(argc, argv);
-  app::PrepareApplication(application);
+  harness::OffscreenApplication application(argc, argv);
 
   QString script;
   if (!ReadScript(argc, argv, script)) {

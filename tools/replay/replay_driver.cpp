@@ -9,36 +9,13 @@
 #include <QTimer>
 
 #include "app/frm_main.h"
+#include "tools/harness/keys.h"
 #include "tools/replay/state_report.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
 namespace tools {
 namespace {
-
-struct NamedKey {
-  const char* name;
-  Qt::Key key;
-  const char* text;
-};
-
-constexpr NamedKey kNamedKeys[] = {
-    {"BS", Qt::Key_Backspace, "\b"}, {"RET", Qt::Key_Return, "\r"},
-    {"ESC", Qt::Key_Escape, "\x1b"}, {"SPACE", Qt::Key_Space, " "},
-    {"DEL", Qt::Key_Delete, "\x7f"}, {"HOME", Qt::Key_Home, ""},
-    {"END", Qt::Key_End, ""},        {"LEFT", Qt::Key_Left, ""},
-    {"RIGHT", Qt::Key_Right, ""},
-};
-
-// The key a keyboard reports for a character: printable ASCII keys carry the
-// upper-case code, anything else is an unknown key that only types its text.
-Qt::Key KeyOf(const QString& character) {
-  const char16_t unit = character.front().unicode();
-  if (character.size() == 1 && unit > 0x20 && unit < 0x7f) {
-    return static_cast<Qt::Key>(QChar(unit).toUpper().unicode());
-  }
-  return unit == u' ' ? Qt::Key_Space : Qt::Key_unknown;
-}
 
 QString CharacterAt(const QString& text, qsizetype& index) {
   const qsizetype length = text[index].isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
@@ -104,7 +81,7 @@ void ReplayDriver::SendKey(Qt::Key key, const QString& text) {
 }
 
 void ReplayDriver::PressCharacter(const QString& character) {
-  SendKey(KeyOf(character), character);
+  SendKey(harness::KeyOfCharacter(character), character);
 }
 
 void ReplayDriver::PressKey(const QString& key) {
@@ -112,7 +89,7 @@ void ReplayDriver::PressKey(const QString& key) {
     PressCharacter(key);
     return;
   }
-  for (const NamedKey& named : kNamedKeys) {
+  for (const harness::NamedKey& named : harness::NamedKeys()) {
     if (key != QLatin1String(named.name)) continue;
     SendKey(named.key, QString::fromLatin1(named.text));
     return;
@@ -180,7 +157,9 @@ void ReplayDriver::Run(const ScriptLine& line) {
   } else if (action == QLatin1String("select")) {
     Select(line.name, line.text);
   } else if (action == QLatin1String("dump")) {
-    for (const QString& text : DumpLines(window_)) out_ << text << '\n';
+    const QStringList names =
+        (line.name + QLatin1Char(' ') + line.text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& text : DumpLines(window_, names)) out_ << text << '\n';
   } else if (action == QLatin1String("layout")) {
     for (const QString& text : LayoutLines(window_)) out_ << text << '\n';
   } else if (action == QLatin1String("screenshot")) {

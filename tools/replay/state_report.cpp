@@ -8,9 +8,11 @@
 #include <map>
 
 #include "app/frm_main.h"
+#include "tools/replay/replay_driver.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 
 namespace tools {
 namespace {
@@ -62,7 +64,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-QStringList DumpLines(const app::FrmMain& window) {
+QStringList DumpLines(const app::FrmMain& window, const QStringList& names) {
   std::map<QByteArray, QString> lines;  // byte order of the names
   const auto add = [&](const QString& name, const QString& enabled, const QString& value) {
     lines[name.toUtf8()] = name + QLatin1Char('\t') + enabled + QLatin1Char('\t') + Escaped(value);
@@ -79,17 +81,23 @@ QStringList DumpLines(const app::FrmMain& window) {
   const QWidget* focus = QApplication::focusWidget();
   add(QStringLiteral("focus"), none, focus != nullptr ? focus->objectName() : QString());
 
+  for (const QString& name : names) {
+    if (!lines.contains(name.toUtf8())) {
+      throw ReplayError("unknown dump name \"" + name.toStdString() + "\"");
+    }
+  }
   QStringList out{QStringLiteral("dump")};
-  for (const auto& [key, line] : lines) out.append(line);
+  for (const auto& [key, line] : lines) {
+    if (names.isEmpty() || names.contains(QString::fromUtf8(key))) out.append(line);
+  }
   out.append(QStringLiteral("end"));
   return out;
 }
 
 QStringList LayoutLines(const app::FrmMain& window) {
   QStringList out;
-  for (const ui::ControlSpec& design : ui::ControlTable()) {
-    const QString name =
-        QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size()));
+  for (const ui::ControlDesign& design : ui::ControlTable()) {
+    const QString name = ui::ToQString(design.name);
     const QRect g = window.Controls().byName.value(name)->geometry();
     out.append(QStringLiteral("%1\t%2,%3,%4,%5")
                    .arg(name)

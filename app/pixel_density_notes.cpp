@@ -46,10 +46,9 @@ QString Note(std::optional<double> density, const char* direction) {
 
 PixelDensityNotes::PixelDensityNotes(FrmMain& window) : QObject(&window), window_(window) {
   const ui::FormControls& c = window_.Controls();
-  for (ResultTable table :
-       {ResultTable::AngleOfView, ResultTable::Distance, ResultTable::FocalLength}) {
+  for (ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {
-      for (int element = 1; element <= ui::FormControls::ValueCount(table); ++element) {
+      for (int element = 1; element <= optics::ValueCount(table); ++element) {
         const QLabel& label = c.Result({table, format, element});
         plainDescriptions_.insert(&label, label.accessibleDescription());
       }

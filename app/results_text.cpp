@@ -70,7 +70,7 @@ QStringList TableLines(const ui::FormControls& c, const TableBlock& block) {
   lines.append(headings.join(kTab));
   for (int format = 0; format < optics::kFormatCount; ++format) {
     QStringList cells;
-    for (int element = 0; element <= ui::FormControls::ValueCount(block.table); ++element) {
+    for (int element = 0; element <= optics::ValueCount(block.table); ++element) {
       cells.append(c.Result({block.table, format, element}).text());
     }
     if (!c.Result({block.table, format, 0}).isEnabled()) cells.append(QStringLiteral("greyed"));

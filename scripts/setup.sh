@@ -14,6 +14,8 @@ packages=(
   xvfb xauth xdotool xclip x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
   # tests: the desktop entry and the AppStream metadata
   desktop-file-utils appstream dpkg-dev file
+  # benchmarks: key to pixels through XTEST and DAMAGE, beside SpeedCrunch
+  libxtst-dev libxdamage-dev speedcrunch
 )
 
 missing=()

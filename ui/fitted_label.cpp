@@ -58,11 +58,19 @@ void FittedLabel::Place(Placement& p) const {
   p.asLabel =
       p.text.isEmpty() || (natural.left() >= p.area.left() && natural.right() <= p.area.right());
   if (p.asLabel) {
-    // The label aligns the advance, not the ink: a glyph may reach past the
-    // natural rectangle on either side by its bearing. Ink may also reach above
-    // or below the line, so the whole height counts.
-    const int bearing = int(std::ceil(-inkLeft)) + 2 * kSlack;
-    p.ink = QRect(natural.left() - bearing, 0, natural.width() + 2 * bearing, height());
+    // The label puts the advance at the left or centres it; the ink reaches
+    // from the left bearing to the wider of advance and ink, with some
+    // slack either side, over the whole height.
+    qreal start = p.contents.left();
+    if (horizontal == Qt::AlignHCenter) {
+      start += (p.contents.width() - advance) / 2;
+    } else if (horizontal != Qt::AlignLeft) {
+      p.ink = rect();
+      return;
+    }
+    const int left = int(std::floor(start + inkLeft)) - kSlack;
+    const int right = int(std::ceil(start + std::max(advance, ink.right()))) + kSlack;
+    p.ink = QRect(left, 0, right - left + 1, height());
     return;
   }
   p.ink = rect();

@@ -39,14 +39,15 @@ start_virtual_display
 export HOME=$work/home  # SpeedCrunch keeps its settings and history there
 mkdir -p "$HOME"
 
-# Starts a program and prints its top-level window once it is on screen.
+# Starts a program; $window is its top-level window once it is on screen.
 start() {
   "$@" >>"$work/stderr.log" 2>&1 &
   pids+=($!)
-  xdotool search --sync --onlyvisible --pid "$!" | head -n 1
+  window=$(xdotool search --sync --onlyvisible --pid "$!" | head -n 1)
 }
 
-focimetra=$(start "$program")
+start "$program"
+focimetra=$window
 # Txt_ang_L is seventh in the tab order from the first field; Shift+Tab then
 # selects Txt_ang_f.
 xdotool windowfocus --sync "$focimetra"
@@ -54,7 +55,8 @@ xdotool key --delay 20 Tab Tab Tab Tab Tab Tab Tab 1 0 shift+Tab
 targets=("focimetra=$focimetra")
 
 if command -v speedcrunch >/dev/null; then
-  speedcrunch=$(start speedcrunch)
+  start speedcrunch
+  speedcrunch=$window
   xdotool windowmove "$speedcrunch" 820 0
   targets+=("speedcrunch=$speedcrunch")
 else

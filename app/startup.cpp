@@ -1,13 +1,13 @@
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 #include "app/frm_main.h"
 #include "ui/fonts.h"
+#include "ui/window_style.h"
 
 namespace app {
 namespace {
@@ -62,8 +62,7 @@ void PrepareApplication(QApplication& application) {
   QApplication::setApplicationName(QStringLiteral("Focimetra"));
   QApplication::setApplicationDisplayName(QStringLiteral("Focimetra"));
   QApplication::setDesktopFileName(QStringLiteral("io.github.focimetra.Focimetra"));
-  // One look on every desktop, so that the layout in twips holds everywhere.
-  application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  application.setStyle(new ui::WindowStyle);
   ui::RegisterFontSubstitutes();
 }
 

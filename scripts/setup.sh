@@ -18,6 +18,8 @@ packages=(
   xclip weston
   # tests: the desktop entry and the AppStream metadata
   desktop-file-utils appstream dpkg-dev file
+  # benchmarks: key to pixels through XTEST and DAMAGE, beside SpeedCrunch
+  libxtst-dev libxdamage-dev speedcrunch
 )
 
 missing=()

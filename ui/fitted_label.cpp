@@ -1,50 +1,107 @@
 #include "ui/fitted_label.h"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
 
 namespace ui {
+namespace {
 
-void FittedLabel::paintEvent(QPaintEvent* event) {
-  const QRect area = TextArea();
+// Room left at either side of the text: hinted glyphs on a dense screen come out
+// a little wider or narrower than their advances say.
+constexpr int kSlack = 2;
+
+}  // namespace
+
+void FittedLabel::SetTextArea(const QRect& area) {
+  textArea_ = area;
+  update();
+}
+
+const FittedLabel::Placement& FittedLabel::CurrentPlacement() {
+  Placement& p = placement_;
   const QString caption = text();
-  const QFontMetricsF metrics(font(), this);
-  const qreal advance = metrics.horizontalAdvance(caption);
+  const qreal ratio = devicePixelRatioF();
+  if (p.pixelRatio != ratio || p.text != caption || p.contents != contentsRect() ||
+      p.area != TextArea() || p.alignment != alignment() || p.font != font()) {
+    p.text = caption;
+    p.font = font();
+    p.contents = contentsRect();
+    p.area = TextArea();
+    p.alignment = alignment();
+    p.pixelRatio = ratio;
+    Place(p);
+  }
+  return p;
+}
+
+void FittedLabel::Place(Placement& p) const {
+  const QFontMetricsF metrics(p.font, this);
+  const qreal advance = metrics.horizontalAdvance(p.text);
   // A bold glyph may draw a little beyond its advance, and on a dense screen the
   // hinted glyphs come out a little wider or narrower: the text needs the width of
   // its ink as well as its advance, with slack at either side.
-  const QRectF ink = metrics.boundingRect(caption);
+  const QRectF ink = metrics.boundingRect(p.text);
   const qreal inkLeft = std::min<qreal>(0, ink.left());
   const qreal width = std::max(advance, ink.right()) - inkLeft;
-  constexpr int kSlack = 2;
-  const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+  const Qt::Alignment horizontal = p.alignment & Qt::AlignHorizontal_Mask;
   // Where the label itself would put the text: left alone while that is inside
   // the text area, so that short values stand exactly as they always have.
   const bool leftAligned = horizontal == Qt::AlignLeft;
   const QRect natural =
       QStyle::alignedRect(layoutDirection(), horizontal,
-                          QSize(int(std::ceil(width)), area.height()), contentsRect())
+                          QSize(int(std::ceil(width)), p.area.height()), p.contents)
           .adjusted(leftAligned ? 0 : -kSlack, 0, kSlack, 0);
-  if (caption.isEmpty() || (natural.left() >= area.left() && natural.right() <= area.right())) {
+  p.asLabel =
+      p.text.isEmpty() || (natural.left() >= p.area.left() && natural.right() <= p.area.right());
+  if (p.asLabel) {
+    // The label puts the advance at the left or centres it; the ink reaches
+    // from the left bearing to the wider of advance and ink, with some
+    // slack either side, over the whole height.
+    qreal start = p.contents.left();
+    if (horizontal == Qt::AlignHCenter) {
+      start += (p.contents.width() - advance) / 2;
+    } else if (horizontal != Qt::AlignLeft) {
+      p.ink = rect();
+      return;
+    }
+    const int left = int(std::floor(start + inkLeft)) - kSlack;
+    const int right = int(std::ceil(start + std::max(advance, ink.right()))) + kSlack;
+    p.ink = QRect(left, 0, right - left + 1, height());
+    return;
+  }
+  p.ink = rect();
+  const QRectF room = QRectF(p.area).adjusted(kSlack, 0, -kSlack, 0);
+  if (width <= room.width()) {
+    p.offset = QPointF(room.left() + (leftAligned ? 0 : (room.width() - width) / 2), p.area.top());
+    p.scale = 1;
+  } else {
+    p.offset = QPointF(room.left(), p.area.top());
+    p.scale = room.width() / width;
+  }
+  p.start = QPointF(-inkLeft, metrics.ascent());
+}
+
+void FittedLabel::paintEvent(QPaintEvent* event) {
+  const Placement& p = CurrentPlacement();
+  // Often painted only because a neighbour or the frame around it was: then no
+  // pixel of the text is in the part painted again.
+  if (p.text.isEmpty() || !event->region().intersects(p.ink)) return;
+  if (p.asLabel) {
     QLabel::paintEvent(event);
     return;
   }
-  const QRectF room = QRectF(area).adjusted(kSlack, 0, -kSlack, 0);
   QPainter painter(this);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  if (width <= room.width()) {
-    painter.translate(room.left() + (leftAligned ? 0 : (room.width() - width) / 2), area.top());
-  } else {
-    painter.translate(room.left(), area.top());
-    painter.scale(room.width() / width, 1.0);
-  }
-  painter.setFont(font());
+  painter.translate(p.offset);
+  if (p.scale != 1) painter.scale(p.scale, 1.0);
+  painter.setFont(p.font);
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-  painter.drawText(QPointF(-inkLeft, metrics.ascent()), caption);
+  painter.drawText(p.start, p.text);
 }
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
 
 namespace ui {
@@ -15,14 +16,38 @@ class FittedLabel : public QLabel {
 
   // The part of the label its text may use, in the label's own coordinates: a
   // grid line drawn across the label keeps the text to its side of the line.
-  void SetTextArea(const QRect& area) { textArea_ = area; }
+  void SetTextArea(const QRect& area);
   QRect TextArea() const { return textArea_.isNull() ? contentsRect() : textArea_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // Where and how the text is drawn, worked out once per text, font and geometry:
+  // a result label is painted again whenever a neighbour or its frame is, and
+  // shaping its text is most of what a paint costs.
+  struct Placement {
+    QString text;
+    QFont font;
+    QRect contents;
+    QRect area;
+    Qt::Alignment alignment;
+    qreal pixelRatio = 0;
+
+    bool asLabel = true;  // drawn where the label itself puts it
+    QRect ink;            // the pixels the text may touch
+    // Condensed or moved: the painter's offset and horizontal scale, and where
+    // the text starts in the scaled coordinates.
+    QPointF offset;
+    qreal scale = 1;
+    QPointF start;
+  };
+
+  const Placement& CurrentPlacement();
+  void Place(Placement& placement) const;
+
   QRect textArea_;  // null: the whole contents rectangle
+  Placement placement_;
 };
 
 }  // namespace ui

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Key to pixels: the time from a key press (XTEST) to the first changed pixels on
+# the X server (a DAMAGE event on the root window inside the program's window),
+# for the real program and, when it is installed, for SpeedCrunch beside it, on an
+# Xvfb server of this script's own. Each program gets KEYS presses alternating "5"
+# and BackSpace, in batches taken in turn so that both see the same load:
+# focimetra into Txt_ang_f with Txt_ang_L at 10 (six angle labels and the field
+# change with every key), SpeedCrunch into its expression editor.
+#
+#   bench/key_to_pixels.sh [KEYS [BUILD_DIR]]     (defaults: 400 keys, build/)
+#
+# Needs xdotool, and the probe, which is built when libX11, libXtst and libXdamage
+# headers are installed (scripts/setup.sh installs them).
+set -euo pipefail
+export LC_ALL=C
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+keys=${1:-400}
+build=${2:-$root/build}
+program=$build/app/focimetra
+probe=$build/bench/key_to_pixels_probe
+for exe in "$program" "$probe"; do
+  [[ -x $exe ]] || { echo "key_to_pixels.sh: $exe is missing; build the project first" >&2; exit 2; }
+done
+command -v xdotool >/dev/null || { echo "key_to_pixels.sh: xdotool is needed" >&2; exit 2; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  stop_virtual_display
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+# shellcheck source=bench/virtual_display.sh
+source "$root/bench/virtual_display.sh"
+start_virtual_display
+export HOME=$work/home  # SpeedCrunch keeps its settings and history there
+mkdir -p "$HOME"
+
+# Starts a program; $window is its top-level window once it is on screen.
+start() {
+  "$@" >>"$work/stderr.log" 2>&1 &
+  pids+=($!)
+  window=$(xdotool search --sync --onlyvisible --pid "$!" | head -n 1)
+}
+
+start "$program"
+focimetra=$window
+# Txt_ang_L is seventh in the tab order from the first field; Shift+Tab then
+# selects Txt_ang_f.
+xdotool windowfocus --sync "$focimetra"
+xdotool key --delay 20 Tab Tab Tab Tab Tab Tab Tab 1 0 shift+Tab
+targets=("focimetra=$focimetra")
+
+if command -v speedcrunch >/dev/null; then
+  start speedcrunch
+  speedcrunch=$window
+  xdotool windowmove "$speedcrunch" 820 0
+  targets+=("speedcrunch=$speedcrunch")
+else
+  echo "(speedcrunch is not installed: focimetra alone)"
+fi
+sleep 1  # both idle: fonts loaded, first frames painted
+
+echo "key to pixels under Xvfb, $keys keys each, interleaved in batches of 20 (ms)"
+"$probe" "$keys" 20 "${targets[@]}" | awk '{
+    for (i = 2; i <= NF; ++i) { split($i, kv, "="); v[kv[1]] = kv[2] }
+    if (NR == 1) printf "%-12s %6s %8s %8s %8s %8s %7s\n", "program", "keys", "median", "p90", "p99", "max", "missed"
+    printf "%-12s %6s %8s %8s %8s %8s %7s\n", $1, v["keys"], v["median_ms"], v["p90_ms"], v["p99_ms"], v["max_ms"], v["missed"]
+  }'

@@ -1,0 +1,174 @@
+// Labels keep the placement of their text between paints, and labels and frames
+// leave out what a paint does not reach. Neither may show: a label whose text,
+// font, enabled state or geometry changed draws exactly what a fresh label with
+// the same properties draws, and a label or frame painted in strips comes out as
+// when it is painted whole.
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <memory>
+
+#include "app/startup.h"
+#include "ui/fitted_label.h"
+#include "ui/fonts.h"
+#include "ui/frame_box.h"
+
+namespace {
+
+// Every property a label's placement depends on, and its enabled state.
+struct LabelState {
+  QString text;
+  ui::FontRole font = ui::FontRole::Value;
+  QSize size{33, 17};
+  QRect area;  // null: the whole label
+  Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop;
+  bool enabled = true;
+};
+
+// A result value, centred in its column.
+LabelState Value(const QString& text) {
+  LabelState state;
+  state.text = text;
+  return state;
+}
+
+void Apply(ui::FittedLabel& label, const LabelState& state) {
+  label.setText(state.text);
+  label.setFont(ui::FontFor(state.font));
+  label.resize(state.size);
+  label.SetTextArea(state.area);
+  label.setAlignment(state.alignment);
+  label.setEnabled(state.enabled);
+}
+
+std::unique_ptr<ui::FittedLabel> Made(const LabelState& state) {
+  auto label = std::make_unique<ui::FittedLabel>();
+  label->setTextFormat(Qt::PlainText);
+  Apply(*label, state);
+  return label;
+}
+
+QImage Blank(const QWidget& widget) {
+  const qreal ratio = widget.devicePixelRatioF();
+  QImage image(widget.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::white);
+  return image;
+}
+
+QImage Whole(QWidget& widget) {
+  QImage image = Blank(widget);
+  widget.render(&image);
+  return image;
+}
+
+// The widget painted strip by strip, each strip a paint of its own.
+QImage InStrips(QWidget& widget, int width, Qt::Orientation orientation) {
+  QImage image = Blank(widget);
+  const int extent = orientation == Qt::Horizontal ? widget.width() : widget.height();
+  for (int at = 0; at < extent; at += width) {
+    const QRect strip = orientation == Qt::Horizontal ? QRect(at, 0, width, widget.height())
+                                                      : QRect(0, at, widget.width(), width);
+    widget.render(&image, strip.topLeft(), QRegion(strip));
+  }
+  return image;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(LabelState)
+
+class PaintingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { app::PrepareApplication(*qApp); }
+
+  void labelDrawsAsAFreshLabelAfterAChange_data() {
+    QTest::addColumn<LabelState>("before");
+    QTest::addColumn<LabelState>("after");
+    const LabelState shortValue = Value(QStringLiteral("7.2"));
+    LabelState wideValue = shortValue;
+    wideValue.text = QStringLiteral("35996.4");
+    QTest::newRow("text widens") << shortValue << wideValue;
+    QTest::newRow("text narrows") << wideValue << shortValue;
+    LabelState otherWide = wideValue;
+    otherWide.text = QStringLiteral("47995.2");
+    QTest::newRow("wide text to another") << wideValue << otherWide;
+    LabelState regular = wideValue;
+    regular.font = ui::FontRole::Window;
+    QTest::newRow("font") << wideValue << regular;
+    LabelState disabled = shortValue;
+    disabled.enabled = false;
+    QTest::newRow("disabled") << shortValue << disabled;
+    QTest::newRow("enabled again") << disabled << shortValue;
+    LabelState wider = wideValue;
+    wider.size = QSize(60, 17);
+    QTest::newRow("geometry") << wideValue << wider;
+    LabelState clearOfLine = shortValue;
+    clearOfLine.area = QRect(4, 0, 20, 17);
+    QTest::newRow("text area") << shortValue << clearOfLine;
+    LabelState besideLine = shortValue;
+    besideLine.area = QRect(4, 0, 28, 17);
+    LabelState widerBesideLine = besideLine;
+    widerBesideLine.size = QSize(60, 17);
+    QTest::newRow("geometry with a text area") << besideLine << widerBesideLine;
+    LabelState left = wideValue;
+    left.size = QSize(60, 17);
+    left.alignment = Qt::AlignLeft | Qt::AlignTop;
+    QTest::newRow("alignment") << wider << left;
+  }
+
+  void labelDrawsAsAFreshLabelAfterAChange() {
+    QFETCH(LabelState, before);
+    QFETCH(LabelState, after);
+    const std::unique_ptr<ui::FittedLabel> label = Made(before);
+    Whole(*label);  // places the text for `before`
+    Apply(*label, after);
+    const std::unique_ptr<ui::FittedLabel> fresh = Made(after);
+    QCOMPARE(Whole(*label), Whole(*fresh));
+  }
+
+  void labelInStripsAsWhole_data() {
+    QTest::addColumn<LabelState>("state");
+    QTest::addColumn<int>("orientation");
+    for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+      const char* across = orientation == Qt::Horizontal ? "columns" : "rows";
+      const LabelState centred = Value(QStringLiteral("12.8"));
+      QTest::addRow("centred value in %s", across) << centred << int(orientation);
+      LabelState wide = centred;
+      wide.text = QStringLiteral("35996.4");
+      QTest::addRow("condensed value in %s", across) << wide << int(orientation);
+      const LabelState title{QStringLiteral("1/3type"),
+                             ui::FontRole::Window,
+                             QSize(57, 17),
+                             {},
+                             Qt::AlignLeft | Qt::AlignTop};
+      QTest::addRow("title in %s", across) << title << int(orientation);
+    }
+  }
+
+  void labelInStripsAsWhole() {
+    QFETCH(LabelState, state);
+    QFETCH(int, orientation);
+    const std::unique_ptr<ui::FittedLabel> label = Made(state);
+    QCOMPARE(InStrips(*label, 1, Qt::Orientation(orientation)), Whole(*label));
+  }
+
+  void frameInStripsAsWhole_data() {
+    QTest::addColumn<int>("orientation");
+    QTest::newRow("columns") << int(Qt::Horizontal);
+    QTest::newRow("rows") << int(Qt::Vertical);
+  }
+
+  void frameInStripsAsWhole() {
+    QFETCH(int, orientation);
+    ui::FrameBox frame(QStringLiteral("Angle of View [f and L -> W and H Angle]"));
+    frame.resize(260, 60);
+    QCOMPARE(InStrips(frame, 3, Qt::Orientation(orientation)), Whole(frame));
+  }
+};
+
+QTEST_MAIN(PaintingTest)
+#include "painting_test.moc"

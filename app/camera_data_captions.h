@@ -20,11 +20,11 @@ struct CameraDataLabel {
   const QString& prefix;
 };
 
-// The camera-data labels of the selection panel, in the order they are cleared.
+// The camera-data labels of the selection panel, top to bottom.
 inline const std::array<CameraDataLabel, 6> kCameraDataLabels{{
     {&ui::FormControls::Lblccd, kCcdPrefix},
-    {&ui::FormControls::Lblfmax, kFmaxPrefix},
     {&ui::FormControls::Lblfmin, kFminPrefix},
+    {&ui::FormControls::Lblfmax, kFmaxPrefix},
     {&ui::FormControls::LblPic_a, kPixelsAPrefix},
     {&ui::FormControls::LblPic_b, kPixelsBPrefix},
     {&ui::FormControls::LblPic_ab, kPixelsAbPrefix},

@@ -12,14 +12,13 @@
 #include "optics/pixel_density.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 
 namespace app {
 namespace {
 
 using optics::Field;
 using optics::ResultTable;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The camera whose data the window shows, found again by its list text and type
 // as choosing it did; none while the data labels are bare.
@@ -39,7 +38,7 @@ const catalogue::CameraRecord* ChosenCamera(const ui::FormControls& c) {
 bool ShowsAValue(const QLabel& label) { return optics::ReadField(label.text().toStdString()) != 0; }
 
 QString Note(std::optional<double> density, const char* direction) {
-  return density ? Q(optics::DensityNote(*density, direction)) : QString();
+  return density ? ui::ToQString(optics::DensityNote(*density, direction)) : QString();
 }
 
 }  // namespace
@@ -62,7 +61,12 @@ void PixelDensityNotes::FollowEvents() {
   // Connected after the window's handlers, so these run once the handlers are done.
   const ui::FormControls& c = window_.Controls();
   for (ui::EntryField* field : c.fields) {
-    connect(field, &ui::EntryField::Change, this, &PixelDensityNotes::Refresh);
+    // A write the program makes inside a handler (a partner value, a cut to four
+    // characters, a camera's focal length) is followed by the handler's own event:
+    // the notes are worked out once, when the outermost change is done.
+    connect(field, &ui::EntryField::Change, this, [this, field] {
+      if (!field->InProgramWrite()) Refresh();
+    });
   }
   connect(c.LstCamera, &ui::ListBox::Click, this, &PixelDensityNotes::Refresh);
   connect(c.LstLens, &ui::ListBox::Click, this, &PixelDensityNotes::Refresh);
@@ -116,7 +120,8 @@ void PixelDensityNotes::Refresh() {
     QString range;
     if (chosen >= 0) {
       const double imagerWidth = optics::kSensorFormats[static_cast<std::size_t>(chosen)].width;
-      range = Q(optics::DoriRangeNote(camera->Model, camera->Pic_a, read(field), imagerWidth));
+      range = ui::ToQString(
+          optics::DoriRangeNote(camera->Model, camera->Pic_a, read(field), imagerWidth));
     }
     Show(c.Field(field), range, false);
   }

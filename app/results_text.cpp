@@ -102,11 +102,9 @@ QStringList SelectionLines(const ui::FormControls& c) {
     if (option->isChecked()) lines.append(Line(c.FraCameraType->title(), option->text()));
   }
   lines.append(Line(QStringLiteral("Camera"), camera));
-  const std::pair<const QLabel*, const QString*> data[] = {
-      {c.Lblccd, &kCcdPrefix},       {c.Lblfmin, &kFminPrefix},     {c.Lblfmax, &kFmaxPrefix},
-      {c.LblPic_a, &kPixelsAPrefix}, {c.LblPic_b, &kPixelsBPrefix}, {c.LblPic_ab, &kPixelsAbPrefix},
-  };
-  for (const auto& [label, prefix] : data) lines.append(CameraDataLine(*label, *prefix));
+  for (const CameraDataLabel& data : kCameraDataLabels) {
+    lines.append(CameraDataLine(*(c.*data.label), data.prefix));
+  }
   const QString lens = c.LstLens->CurrentText();
   if (!lens.isEmpty()) lines.append(Line(QStringLiteral("Lens"), lens));
   return lines;

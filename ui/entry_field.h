@@ -33,6 +33,7 @@ class EntryField : public QLineEdit {
   // A write that the length rule leaves alone while its change handling runs.
   void WriteTextExemptFromLengthRule(const QString& text);
   bool InExemptWrite() const { return exemptWrite_; }
+  bool InProgramWrite() const { return programWrites_ > 0; }
 
   // Applies a key code as the handler left it, for the typed character.
   void ApplyKeyCode(KeyCode keyCode, const QString& typed);

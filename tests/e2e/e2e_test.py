@@ -182,6 +182,16 @@ class LensSelectionTest(FlowTest):
         self.assertTrue(has_state(fmin, pyatspi.STATE_ENABLED))
 
 
+def choose_camera(app, camera_type, model):
+    """Ticks "Lens Select", clicks the camera type and chooses the camera."""
+    app.click(app.find("check box", "Lens Select"), "the Lens Select check box")
+    option = app.find("radio button", camera_type)
+    wait_for(lambda: has_state(option, pyatspi.STATE_ENABLED), "the camera types to be enabled")
+    app.click(option, camera_type)
+    wait_for(lambda: has_state(option, pyatspi.STATE_CHECKED), f"{camera_type} to be chosen")
+    app.choose_item("Camera models", model)
+
+
 class RangeWarningTest(FlowTest):
     flow = "range-warning"
 
@@ -221,11 +231,7 @@ class RangeWarningTest(FlowTest):
 
     def test_a_pasted_focal_length_is_checked_once(self):
         app = self.program
-        app.click(app.find("check box", "Lens Select"), "the Lens Select check box")
-        dome = app.find("radio button", "Fixed Camera(Dome)")
-        wait_for(lambda: has_state(dome, pyatspi.STATE_ENABLED), "the camera types to be enabled")
-        app.click(dome, "Fixed Camera(Dome)")
-        app.choose_item("Camera models", "CAM-114")
+        choose_camera(app, "Fixed Camera(Dome)", "CAM-114")
         app.find("label", "/f_max [mm]  :8.0")
         player = RealWindowPlayer(app, DESKTOP, pyatspi.STATE_FOCUSED)
         for name, text, expected in (("Txt_ang_f", "500", MAX_WARNING),
@@ -305,21 +311,12 @@ class HarnessAgreementTest(FlowTest):
 DORI = " (DORI, EN 62676-4:2015)"
 
 
-def choose_dome_camera(app, model):
-    app.click(app.find("check box", "Lens Select"), "the Lens Select check box")
-    dome = app.find("radio button", "Fixed Camera(Dome)")
-    wait_for(lambda: has_state(dome, pyatspi.STATE_ENABLED), "the camera types to be enabled")
-    app.click(dome, "Fixed Camera(Dome)")
-    wait_for(lambda: has_state(dome, pyatspi.STATE_CHECKED), "Fixed Camera(Dome) to be chosen")
-    app.choose_item("Camera models", model)
-
-
 class PixelDensityTest(FlowTest):
     flow = "pixel-density"
 
     def test_chosen_camera_gives_pixels_per_metre(self):
         app = self.program
-        choose_dome_camera(app, "CAM-116")
+        choose_camera(app, "Fixed Camera(Dome)", "CAM-116")
         app.expect_text(app.field("Angle of view: f [mm]"), "2.8", "the angle-of-view f field")
         app.type_into("Angle of view: L [m]", "10")
         width = app.find("label", description="1/4type, W[m], angle of view, "
@@ -402,7 +399,7 @@ class CopyResultsTest(FlowTest):
 
     def test_shortcut_puts_the_figures_on_the_clipboard(self):
         app = self.program
-        choose_dome_camera(app, "CAM-116")
+        choose_camera(app, "Fixed Camera(Dome)", "CAM-116")
         field = app.type_into("Angle of view: L [m]", "10")
         app.expect_name(app.find("label", description="1/4type, H[m], angle of view, "
                                                       "60 px/m down: detect" + DORI),

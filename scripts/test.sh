@@ -8,7 +8,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
 jobs=$(nproc)
 launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  # Paths relative to the clone, so that a clone in another folder reuses the cache.
+  export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+fi
 
 build_and_test() {
   local dir=$1

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
-#include <cmath>
+#include <algorithm>
 #include <optional>
 
 namespace ui {
@@ -13,9 +13,6 @@ namespace {
 
 // A glyph may reach a little past the caption's rectangle.
 constexpr int kInkMargin = 2;
-// The frame drawn narrow to find its flat inside: wider than any border the
-// style draws at either side.
-constexpr int kProbeWidth = 64;
 
 // The solid colour the toolkit paints beneath the frame, if it paints one.
 std::optional<QRgb> BeneathColour(const QWidget& frame) {
@@ -32,10 +29,14 @@ std::optional<QRgb> BeneathColour(const QWidget& frame) {
   return brush.color().rgba();
 }
 
-// The longest run of `colour` through (x, y) along one axis, in device pixels.
+const QRgb* Row(const QImage& image, int y) {
+  return reinterpret_cast<const QRgb*>(image.constScanLine(y));
+}
+
+// The longest run of `colour` through `at`, across or down, in device pixels.
 std::pair<int, int> Run(const QImage& image, QPoint at, bool across, QRgb colour) {
   const int extent = across ? image.width() : image.height();
-  auto pixel = [&](int i) { return across ? image.pixel(i, at.y()) : image.pixel(at.x(), i); };
+  auto pixel = [&](int i) { return across ? Row(image, at.y())[i] : Row(image, i)[at.x()]; };
   int first = across ? at.x() : at.y();
   int last = first;
   while (first > 0 && pixel(first - 1) == colour) --first;
@@ -45,8 +46,10 @@ std::pair<int, int> Run(const QImage& image, QPoint at, bool across, QRgb colour
 
 bool AllOf(const QImage& image, const QRect& rect, QRgb colour) {
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
-    for (int x = rect.left(); x <= rect.right(); ++x) {
-      if (image.pixel(x, y) != colour) return false;
+    const QRgb* row = Row(image, y);
+    if (!std::all_of(row + rect.left(), row + rect.right() + 1,
+                     [colour](QRgb pixel) { return pixel == colour; })) {
+      return false;
     }
   }
   return true;
@@ -59,52 +62,59 @@ void FrameBox::FindFlatInside(const QStyleOptionGroupBox& option, FlatInside& fl
   const int ratio = int(flat.pixelRatio);
   // At a fractional scale a pixel may be shared between the border and the
   // inside: the style draws the whole frame there.
-  if (ratio != flat.pixelRatio || ratio < 1 || option.rect.width() <= kProbeWidth) return;
+  if (ratio != flat.pixelRatio || ratio < 1) return;
+  // The frame as the style draws it, at its own size: how the stretched picture
+  // is sampled depends on how far it is stretched.
   QStyleOptionGroupBox probe = option;
-  probe.rect = QRect(0, 0, kProbeWidth, option.rect.height());
   probe.subControls = QStyle::SC_GroupBoxFrame;
   QImage image(probe.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
   image.fill(flat.beneath);
   {
     QPainter painter(&image);
+    painter.setRenderHints(flat.renderHints);  // on a dense screen the picture is smoothed
     style()->drawComplexControl(QStyle::CC_GroupBox, &probe, &painter, this);
   }
   const QPoint middle(image.width() / 2, image.height() / 2);
-  const QRgb colour = image.pixel(middle);
+  const QRgb colour = Row(image, middle.y())[middle.x()];
   const auto [left, right] = Run(image, middle, true, colour);
   const auto [top, bottom] = Run(image, middle, false, colour);
   // Whole logical pixels only, each of them entirely the flat colour.
-  const QRect inside(QPoint((left + ratio - 1) / ratio, (top + ratio - 1) / ratio),
-                     QPoint((right + 1) / ratio - 1, (bottom + 1) / ratio - 1));
-  if (inside.isEmpty() ||
-      !AllOf(image, QRect(inside.topLeft() * ratio, inside.size() * ratio), colour)) {
-    return;
-  }
-  const int rightMargin = kProbeWidth - 1 - inside.right();
-  flat.rect = QRect(QPoint(inside.left(), inside.top()),
-                    QPoint(option.rect.width() - 1 - rightMargin, inside.bottom()));
+  QRect inside(QPoint((left + ratio - 1) / ratio, (top + ratio - 1) / ratio),
+               QPoint((right + 1) / ratio - 1, (bottom + 1) / ratio - 1));
   // Clear of the caption and its check box, whatever the style does with them.
   for (const QStyle::SubControl part : {QStyle::SC_GroupBoxLabel, QStyle::SC_GroupBoxCheckBox}) {
     const QRect taken = style()
                             ->subControlRect(QStyle::CC_GroupBox, &option, part, this)
                             .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
-    if (taken.intersects(flat.rect)) flat.rect.setTop(taken.bottom() + 1);
+    if (taken.intersects(inside)) inside.setTop(taken.bottom() + 1);
   }
+  if (inside.isEmpty() ||
+      !AllOf(image, QRect(inside.topLeft() * ratio, inside.size() * ratio), colour)) {
+    return;
+  }
+  flat.rect = inside;
   flat.fill = QColor::fromRgba(colour);
 }
 
-QRect FrameBox::FlatInsideRect(const QStyleOptionGroupBox& option) {
+QRect FrameBox::FlatInsideRect(const QStyleOptionGroupBox& option, const QPainter& painter,
+                               bool mayProbe) {
   const std::optional<QRgb> beneath = BeneathColour(*this);
-  if (!beneath) return {};
-  const qreal ratio = devicePixelRatioF();
+  // The scale of the device painted on, which is not the screen's when the frame
+  // is rendered into an image.
+  const QTransform& device = painter.deviceTransform();
+  if (!beneath || device.type() > QTransform::TxScale || device.m11() != device.m22()) return {};
+  const qreal ratio = device.m11();
   if (flat_.beneath != *beneath || flat_.size != size() || flat_.caption != option.text ||
-      flat_.font != font() || flat_.pixelRatio != ratio) {
+      flat_.font != font() || flat_.pixelRatio != ratio ||
+      flat_.renderHints != painter.renderHints()) {
+    if (!mayProbe) return {};
     flat_.beneath = *beneath;
     flat_.size = size();
     flat_.caption = option.text;
     flat_.font = font();
     flat_.pixelRatio = ratio;
+    flat_.renderHints = painter.renderHints();
     FindFlatInside(option, flat_);
   }
   return flat_.rect;
@@ -115,7 +125,10 @@ void FrameBox::paintEvent(QPaintEvent* event) {
   QStyleOptionGroupBox option;
   initStyleOption(&option);
   QRegion styled = event->region();
-  if (const QRect inside = FlatInsideRect(option); !inside.isEmpty()) {
+  // Drawn whole (on showing), the frame is drawn by the style: working out its
+  // flat inside is left to the first repaint that it can speed up.
+  const bool whole = styled.rectCount() == 1 && styled.boundingRect() == rect();
+  if (const QRect inside = FlatInsideRect(option, painter, !whole); !inside.isEmpty()) {
     // An opaque fill of plain rectangles: the raster engine's fastest path.
     for (const QRect& rect : styled& inside) painter.fillRect(rect, flat_.fill);
     styled -= inside;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QPainter>
 #include <QRgb>
 
 class QStyleOptionGroupBox;
@@ -25,19 +26,21 @@ class FrameBox : public QGroupBox {
 
  private:
   // What the style's frame leaves on a given background away from its border:
-  // found once by letting the style draw a narrow frame of the same height, and
-  // kept only when filling that colour gives exactly the style's pixels.
+  // found once by letting the style draw the frame on that background, and kept
+  // only where that is one colour over whole pixels.
   struct FlatInside {
     QRgb beneath = 0;
     QSize size;
     QString caption;
     QFont font;
     qreal pixelRatio = 0;
+    QPainter::RenderHints renderHints;
     QRect rect;  // in the frame's coordinates; empty when there is none
     QColor fill;
   };
 
-  QRect FlatInsideRect(const QStyleOptionGroupBox& option);
+  // Empty when there is none, or when it is not known yet and `mayProbe` is false.
+  QRect FlatInsideRect(const QStyleOptionGroupBox& option, const QPainter& painter, bool mayProbe);
   void FindFlatInside(const QStyleOptionGroupBox& option, FlatInside& flat) const;
 
   FlatInside flat_;

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <cmath>
 
@@ -38,15 +39,25 @@ const FittedLabel::Placement& FittedLabel::CurrentPlacement() {
   return p;
 }
 
+bool FittedLabel::PlainlyPlaced(Qt::Alignment alignment) const {
+  const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+  return (alignment & Qt::AlignVertical_Mask) == Qt::AlignTop &&
+         (horizontal == Qt::AlignLeft || horizontal == Qt::AlignHCenter) && margin() == 0 &&
+         indent() <= 0 && frameWidth() == 0 && layoutDirection() == Qt::LeftToRight;
+}
+
 void FittedLabel::Place(Placement& p) const {
   const QFontMetricsF metrics(p.font, this);
-  const qreal advance = metrics.horizontalAdvance(p.text);
+  p.simple.reset();
+  if (PlainlyPlaced(p.alignment)) p.simple = SetSimply(p.text, QFont(p.font, this));
+  const qreal advance = p.simple ? p.simple->advance : metrics.horizontalAdvance(p.text);
   // A bold glyph may draw a little beyond its advance, and on a dense screen the
   // hinted glyphs come out a little wider or narrower: the text needs the width of
   // its ink as well as its advance, with slack at either side.
-  const QRectF ink = metrics.boundingRect(p.text);
-  const qreal inkLeft = std::min<qreal>(0, ink.left());
-  const qreal width = std::max(advance, ink.right()) - inkLeft;
+  const QRectF box = p.simple ? QRectF() : metrics.boundingRect(p.text);
+  const qreal inkLeft = std::min<qreal>(0, p.simple ? p.simple->inkLeft : box.left());
+  const qreal inkRight = p.simple ? p.simple->inkRight : box.right();
+  const qreal width = std::max(advance, inkRight) - inkLeft;
   const Qt::Alignment horizontal = p.alignment & Qt::AlignHorizontal_Mask;
   // Where the label itself would put the text: left alone while that is inside
   // the text area, so that short values stand exactly as they always have.
@@ -69,10 +80,11 @@ void FittedLabel::Place(Placement& p) const {
       return;
     }
     const int left = int(std::floor(start + inkLeft)) - kSlack;
-    const int right = int(std::ceil(start + std::max(advance, ink.right()))) + kSlack;
+    const int right = int(std::ceil(start + std::max(advance, inkRight))) + kSlack;
     p.ink = QRect(left, 0, right - left + 1, height());
     return;
   }
+  p.simple.reset();
   p.ink = rect();
   const QRectF room = QRectF(p.area).adjusted(kSlack, 0, -kSlack, 0);
   if (width <= room.width()) {
@@ -91,7 +103,11 @@ void FittedLabel::paintEvent(QPaintEvent* event) {
   // pixel of the text is in the part painted again.
   if (p.text.isEmpty() || !event->region().intersects(p.ink)) return;
   if (p.asLabel) {
-    QLabel::paintEvent(event);
+    if (p.simple) {
+      DrawSimply(*p.simple);
+    } else {
+      QLabel::paintEvent(event);
+    }
     return;
   }
   QPainter painter(this);
@@ -102,6 +118,24 @@ void FittedLabel::paintEvent(QPaintEvent* event) {
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
   painter.drawText(p.start, p.text);
+}
+
+// Draws the text exactly where and how the label would: at the top of the
+// contents, at their left or centred on the advance, in the style's text colour,
+// clipped to the contents when it reaches past them.
+void FittedLabel::DrawSimply(const SimpleText& simple) {
+  const QRect contents = contentsRect();
+  QPainter painter(this);
+  QStyleOption option;
+  option.initFrom(this);
+  painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+  const QRawFont font = simple.glyphs.rawFont();
+  const qreal left =
+      contents.x() +
+      ((alignment() & Qt::AlignHCenter) ? (contents.width() - simple.advance) / 2 : 0);
+  const QRectF bounds(left, contents.y(), simple.advance, font.ascent() + font.descent());
+  if (!QRectF(contents).contains(bounds)) painter.setClipRect(contents, Qt::IntersectClip);
+  painter.drawGlyphRun(QPointF(left, contents.y() + font.ascent()), simple.glyphs);
 }
 
 }  // namespace ui

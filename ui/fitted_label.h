@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QLabel>
+#include <optional>
+
+#include "ui/simple_text.h"
 
 namespace ui {
 
@@ -36,6 +39,8 @@ class FittedLabel : public QLabel {
 
     bool asLabel = true;  // drawn where the label itself puts it
     QRect ink;            // the pixels the text may touch
+    // A value drawn where the label puts it, set without the general layout.
+    std::optional<SimpleText> simple;
     // Condensed or moved: the painter's offset and horizontal scale, and where
     // the text starts in the scaled coordinates.
     QPointF offset;
@@ -45,6 +50,9 @@ class FittedLabel : public QLabel {
 
   const Placement& CurrentPlacement();
   void Place(Placement& placement) const;
+  // Whether the label puts its text where a simply set text can follow it.
+  bool PlainlyPlaced(Qt::Alignment alignment) const;
+  void DrawSimply(const SimpleText& simple);
 
   QRect textArea_;  // null: the whole contents rectangle
   Placement placement_;

@@ -4,6 +4,7 @@
 // the same properties draws, and a label or frame painted in strips comes out as
 // when it is painted whole.
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "ui/fitted_label.h"
 #include "ui/fonts.h"
 #include "ui/frame_box.h"
+#include "ui/simple_text.h"
 
 namespace {
 
@@ -130,6 +132,40 @@ class PaintingTest : public QObject {
     QCOMPARE(Whole(*label), Whole(*fresh));
   }
 
+  // Values set without the general text layout come out as the toolkit's own
+  // label draws them, enabled or not (at each scale the suite runs at).
+  void valueDrawsAsAPlainLabel_data() {
+    QTest::addColumn<LabelState>("state");
+    for (const QString& value :
+         {QStringLiteral("7.2"), QStringLiteral("0.0"), QStringLiteral("-12.35"),
+          QStringLiteral("1680.56"), QStringLiteral("181.1"), QStringLiteral("90")}) {
+      LabelState centred = Value(value);
+      centred.size = QSize(60, 17);  // room for the widest, so that none is condensed
+      QTest::addRow("%s", qPrintable(value)) << centred;
+      LabelState regular = centred;
+      regular.font = ui::FontRole::Window;
+      regular.alignment = Qt::AlignLeft | Qt::AlignTop;
+      QTest::addRow("%s regular, left", qPrintable(value)) << regular;
+    }
+    LabelState disabled = Value(QStringLiteral("35.4"));
+    disabled.enabled = false;
+    QTest::addRow("disabled") << disabled;
+  }
+
+  void valueDrawsAsAPlainLabel() {
+    QFETCH(LabelState, state);
+    QVERIFY(ui::SetSimply(state.text, ui::FontFor(state.font)).has_value());
+    const std::unique_ptr<ui::FittedLabel> label = Made(state);
+    QLabel plain;
+    plain.setTextFormat(Qt::PlainText);
+    plain.setText(state.text);
+    plain.setFont(ui::FontFor(state.font));
+    plain.resize(state.size);
+    plain.setAlignment(state.alignment);
+    plain.setEnabled(state.enabled);
+    QCOMPARE(Whole(*label), Whole(plain));
+  }
+
   void labelInStripsAsWhole_data() {
     QTest::addColumn<LabelState>("state");
     QTest::addColumn<int>("orientation");
@@ -154,6 +190,36 @@ class PaintingTest : public QObject {
     QFETCH(int, orientation);
     const std::unique_ptr<ui::FittedLabel> label = Made(state);
     QCOMPARE(InStrips(*label, 1, Qt::Orientation(orientation)), Whole(*label));
+  }
+
+  // On a window, a frame fills the flat part of its inside itself; it comes out
+  // as the toolkit's own frame, painted whole or in strips.
+  void frameOnAWindowAsAPlainFrame_data() {
+    QTest::addColumn<int>("orientation");
+    QTest::newRow("columns") << int(Qt::Horizontal);
+    QTest::newRow("rows") << int(Qt::Vertical);
+  }
+
+  void frameOnAWindowAsAPlainFrame() {
+    QFETCH(int, orientation);
+    const QString caption = QStringLiteral("Angle of View [f and L -> W and H Angle]");
+    QWidget window;
+    window.resize(300, 110);
+    (new ui::FrameBox(caption, &window))->setGeometry(8, 6, 280, 96);
+    QWidget plainWindow;
+    plainWindow.resize(window.size());
+    (new QGroupBox(caption, &plainWindow))->setGeometry(8, 6, 280, 96);
+    const QImage plain = Whole(plainWindow);
+    QCOMPARE(Whole(window), plain);
+    // Strips as wide as a result value: the first of them works the flat inside out.
+    QImage strips = Blank(window);
+    const bool across = orientation == Qt::Horizontal;
+    for (int at = 0; at < (across ? window.width() : window.height()); at += 7) {
+      const QRect strip =
+          across ? QRect(at, 0, 7, window.height()) : QRect(0, at, window.width(), 7);
+      window.render(&strips, strip.topLeft(), QRegion(strip));
+    }
+    QCOMPARE(strips, plain);
   }
 
   void frameInStripsAsWhole_data() {

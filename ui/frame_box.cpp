@@ -14,12 +14,23 @@ namespace {
 // A glyph may reach a little past the caption's rectangle.
 constexpr int kInkMargin = 2;
 
-// The solid colour the toolkit paints beneath the frame, if it paints one.
+// The solid colour the toolkit paints beneath the frame, if that is all there
+// is beneath it: no sibling lies under it and the background is one opaque colour.
 std::optional<QRgb> BeneathColour(const QWidget& frame) {
+  const QWidget* parent = frame.parentWidget();
+  if (parent == nullptr) return std::nullopt;
+  for (const QObject* child : parent->children()) {
+    if (child == &frame) break;  // children are stacked bottom first
+    const auto* sibling = qobject_cast<const QWidget*>(child);
+    if (sibling != nullptr && !sibling->isHidden() &&
+        sibling->geometry().intersects(frame.geometry())) {
+      return std::nullopt;
+    }
+  }
   const QWidget* below = &frame;
   if (!frame.autoFillBackground()) {
-    below = frame.parentWidget();
-    if (below == nullptr || !(below->isWindow() || below->autoFillBackground()) ||
+    below = parent;
+    if (!(below->isWindow() || below->autoFillBackground()) ||
         below->testAttribute(Qt::WA_NoSystemBackground)) {
       return std::nullopt;
     }

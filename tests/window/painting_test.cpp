@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 
+#include "app/frm_main.h"
 #include "app/startup.h"
 #include "ui/fitted_label.h"
 #include "ui/fonts.h"
@@ -220,6 +221,22 @@ class PaintingTest : public QObject {
       window.render(&strips, strip.topLeft(), QRegion(strip));
     }
     QCOMPARE(strips, plain);
+  }
+
+  // The whole window, its values set, repainted a strip at a time as when values
+  // change (frames filling their flat insides, values set straight from the
+  // font), looks as when it is painted whole through the style.
+  void windowInStripsAsWhole() {
+    app::FrmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int values = 0;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+      if (!label->font().bold()) continue;
+      label->setText(values++ % 3 == 0 ? QStringLiteral("35996.4") : QStringLiteral("7.2"));
+    }
+    QVERIFY(values >= 18);
+    QCOMPARE(InStrips(window, 5, Qt::Vertical), Whole(window));
   }
 
   void frameInStripsAsWhole_data() {

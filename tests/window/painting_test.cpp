@@ -78,6 +78,13 @@ QImage InStrips(QWidget& widget, int width, Qt::Orientation orientation) {
   return image;
 }
 
+// Strips in columns and in rows.
+void AcrossAndDown() {
+  QTest::addColumn<int>("orientation");
+  QTest::newRow("columns") << int(Qt::Horizontal);
+  QTest::newRow("rows") << int(Qt::Vertical);
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(LabelState)
@@ -195,11 +202,7 @@ class PaintingTest : public QObject {
 
   // On a window, a frame fills the flat part of its inside itself; it comes out
   // as the toolkit's own frame, painted whole or in strips.
-  void frameOnAWindowAsAPlainFrame_data() {
-    QTest::addColumn<int>("orientation");
-    QTest::newRow("columns") << int(Qt::Horizontal);
-    QTest::newRow("rows") << int(Qt::Vertical);
-  }
+  void frameOnAWindowAsAPlainFrame_data() { AcrossAndDown(); }
 
   void frameOnAWindowAsAPlainFrame() {
     QFETCH(int, orientation);
@@ -213,14 +216,7 @@ class PaintingTest : public QObject {
     const QImage plain = Whole(plainWindow);
     QCOMPARE(Whole(window), plain);
     // Strips as wide as a result value: the first of them works the flat inside out.
-    QImage strips = Blank(window);
-    const bool across = orientation == Qt::Horizontal;
-    for (int at = 0; at < (across ? window.width() : window.height()); at += 7) {
-      const QRect strip =
-          across ? QRect(at, 0, 7, window.height()) : QRect(0, at, window.width(), 7);
-      window.render(&strips, strip.topLeft(), QRegion(strip));
-    }
-    QCOMPARE(strips, plain);
+    QCOMPARE(InStrips(window, 7, Qt::Orientation(orientation)), plain);
   }
 
   // The whole window, its values set, repainted a strip at a time as when values
@@ -239,11 +235,7 @@ class PaintingTest : public QObject {
     QCOMPARE(InStrips(window, 5, Qt::Vertical), Whole(window));
   }
 
-  void frameInStripsAsWhole_data() {
-    QTest::addColumn<int>("orientation");
-    QTest::newRow("columns") << int(Qt::Horizontal);
-    QTest::newRow("rows") << int(Qt::Vertical);
-  }
+  void frameInStripsAsWhole_data() { AcrossAndDown(); }
 
   void frameInStripsAsWhole() {
     QFETCH(int, orientation);

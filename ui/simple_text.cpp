@@ -95,33 +95,37 @@ bool SetsSimply(const QFont& font, const QRawFont& raw) {
 
 struct KnownFont {
   QFont font;
-  QRawFont raw;  // invalid when the font needs the general layout
+  QRawFont raw;
+  bool simple = false;
 };
 
-const QRawFont& SimpleRawFont(const QFont& font) {
+// The font as drawn, if it sets values simply. Equal fonts may differ in size on
+// devices of different resolutions, so the drawn size is part of the key.
+std::optional<QRawFont> SimpleRawFont(const QFont& font) {
   static std::vector<KnownFont> known;
+  const QRawFont raw = QRawFont::fromFont(font);
   for (const KnownFont& entry : known) {
-    if (entry.font == font) return entry.raw;
+    if (entry.font == font && entry.raw.pixelSize() == raw.pixelSize()) {
+      return entry.simple ? std::optional<QRawFont>(entry.raw) : std::nullopt;
+    }
   }
   // The window has a handful of faces; more than this means fonts are changing.
   constexpr std::size_t kMostFonts = 16;
   if (known.size() >= kMostFonts) known.clear();
-  QRawFont raw = QRawFont::fromFont(font);
-  if (!SetsSimply(font, raw)) raw = QRawFont();
-  known.push_back({font, raw});
-  return known.back().raw;
+  known.push_back({font, raw, SetsSimply(font, raw)});
+  return known.back().simple ? std::optional<QRawFont>(raw) : std::nullopt;
 }
 
 }  // namespace
 
 std::optional<SimpleText> SetSimply(const QString& text, const QFont& font) {
   if (!InAlphabet(text)) return std::nullopt;
-  const QRawFont& raw = SimpleRawFont(font);
-  if (!raw.isValid()) return std::nullopt;
-  std::optional<Setting> setting = FromFont(raw, text);
+  const std::optional<QRawFont> raw = SimpleRawFont(font);
+  if (!raw) return std::nullopt;
+  std::optional<Setting> setting = FromFont(*raw, text);
   if (!setting) return std::nullopt;
   SimpleText simple;
-  simple.glyphs.setRawFont(raw);
+  simple.glyphs.setRawFont(*raw);
   simple.glyphs.setGlyphIndexes(QList<quint32>(setting->glyphs.begin(), setting->glyphs.end()));
   simple.glyphs.setPositions(QList<QPointF>(setting->positions.begin(), setting->positions.end()));
   simple.advance = setting->advance;

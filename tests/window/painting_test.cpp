@@ -4,6 +4,7 @@
 // the same properties draws, and a label or frame painted in strips comes out as
 // when it is painted whole.
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QImage>
 #include <QPainter>
@@ -172,6 +173,38 @@ class PaintingTest : public QObject {
     plain.setAlignment(state.alignment);
     plain.setEnabled(state.enabled);
     QCOMPARE(Whole(*label), Whole(plain));
+  }
+
+  // A value set straight from the font measures as the general layout measures
+  // it; anything but digits, the point and the minus sign is left to the layout.
+  void simplySetValueMeasuresAsTheLayout_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("simple");
+    for (const char* value :
+         {"0", "7.2", "-12.35", "35996.4", "1.", ".5", "--..--", "0123456789"}) {
+      QTest::newRow(value) << QString::fromLatin1(value) << true;
+    }
+    for (const char* other : {"", "NULL", "1e5", "+3", "1 2", "1,5", "W[deg]"}) {
+      QTest::addRow("'%s'", other) << QString::fromLatin1(other) << false;
+    }
+    QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12") << false;
+  }
+
+  void simplySetValueMeasuresAsTheLayout() {
+    QFETCH(QString, text);
+    QFETCH(bool, simple);
+    for (const ui::FontRole role : {ui::FontRole::Value, ui::FontRole::Window}) {
+      const QFont font = ui::FontFor(role);
+      const std::optional<ui::SimpleText> set = ui::SetSimply(text, font);
+      QCOMPARE(set.has_value(), simple);
+      if (!set) continue;
+      const QFontMetricsF metrics(font);
+      QCOMPARE(set->advance, metrics.horizontalAdvance(text));
+      const QRectF ink = metrics.boundingRect(text);
+      QCOMPARE(set->inkLeft, std::min<qreal>(0, ink.left()));
+      QCOMPARE(set->inkRight, ink.right());
+      QCOMPARE(set->glyphs.glyphIndexes().size(), text.size());
+    }
   }
 
   void labelInStripsAsWhole_data() {

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "app/frm_main.h"
-#include "app/startup.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -21,7 +20,7 @@ const QString kCam116Range = QStringLiteral(
 class PixelDensityTest : public QObject {
   Q_OBJECT
 
-  app::FrmMain* window_ = nullptr;
+  std::unique_ptr<app::FrmMain> window_;
 
   std::unique_ptr<WindowDriver> driver_;
 
@@ -39,14 +38,11 @@ class PixelDensityTest : public QObject {
 
  private slots:
   void initTestCase() {
-    app::PrepareApplication(*qApp);
-    window_ = new app::FrmMain;
+    window_ = ActiveWindow();
+    QVERIFY(window_ != nullptr);
     driver_ = std::make_unique<WindowDriver>(*window_);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
   }
-  void cleanupTestCase() { delete window_; }
+  void cleanupTestCase() { window_.reset(); }
 
   void init() {
     auto* check = static_cast<QCheckBox*>(&Control(QStringLiteral("ChkCameraSelect")));

@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "app/frm_main.h"
-#include "app/startup.h"
 #include "tests/window/window_driver.h"
 
 namespace {
@@ -68,7 +67,7 @@ const QString kExpected = QStringLiteral(
 class ResultsCopyTest : public QObject {
   Q_OBJECT
 
-  app::FrmMain* window_ = nullptr;
+  std::unique_ptr<app::FrmMain> window_;
   std::unique_ptr<WindowDriver> driver_;
 
   QWidget& Control(const char* name) const { return driver_->Control(QString::fromLatin1(name)); }
@@ -99,14 +98,11 @@ class ResultsCopyTest : public QObject {
 
  private slots:
   void initTestCase() {
-    app::PrepareApplication(*qApp);
-    window_ = new app::FrmMain;
+    window_ = ActiveWindow();
+    QVERIFY(window_ != nullptr);
     driver_ = std::make_unique<WindowDriver>(*window_);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
   }
-  void cleanupTestCase() { delete window_; }
+  void cleanupTestCase() { window_.reset(); }
 
   void init() { QGuiApplication::clipboard()->clear(); }
 

@@ -1,10 +1,21 @@
 #include "tests/window/window_driver.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 
 #include "app/frm_main.h"
+#include "app/startup.h"
 #include "ui/list_box.h"
+
+std::unique_ptr<app::FrmMain> ActiveWindow() {
+  app::PrepareApplication(*qApp);
+  auto window = std::make_unique<app::FrmMain>();
+  window->show();
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window.get())) return nullptr;
+  return window;
+}
 
 QWidget& WindowDriver::Control(const QString& name) const {
   QWidget* control = window_.Controls().byName.value(name);

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QWidget;
 
 namespace app {
 class FrmMain;
 }
+
+// The program's window, built after the application is prepared as the program
+// prepares it, shown and active; null when it did not become active.
+std::unique_ptr<app::FrmMain> ActiveWindow();
 
 // Drives the real window as a person does, by control name: clicks on check boxes
 // and option buttons, choices in lists, text typed into entry fields.

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "app/frm_main.h"
-#include "app/startup.h"
 #include "tests/window/whole_text.h"
+#include "tests/window/window_driver.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/form_builder.h"
@@ -43,7 +43,7 @@ QRect InkBounds(const QImage& image) {
 class WindowLayoutTest : public QObject {
   Q_OBJECT
 
-  app::FrmMain* window_ = nullptr;
+  std::unique_ptr<app::FrmMain> window_;
 
   QWidget* Control(const char* name) const {
     return window_->Controls().byName.value(QString::fromLatin1(name));
@@ -51,14 +51,11 @@ class WindowLayoutTest : public QObject {
 
  private slots:
   void initTestCase() {
-    app::PrepareApplication(*qApp);
-    window_ = new app::FrmMain;
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_));
+    window_ = ActiveWindow();
+    QVERIFY(window_ != nullptr);
   }
 
-  void cleanupTestCase() { delete window_; }
+  void cleanupTestCase() { window_.reset(); }
 
   void windowIsFixedWithCaptionAndIcon() {
     QCOMPARE(window_->size(), QSize(810, 605));

@@ -20,23 +20,11 @@ keys=${1:-400}
 build=${2:-$root/build}
 program=$build/app/focimetra
 probe=$build/bench/key_to_pixels_probe
-for exe in "$program" "$probe"; do
-  [[ -x $exe ]] || { echo "key_to_pixels.sh: $exe is missing; build the project first" >&2; exit 2; }
-done
-command -v xdotool >/dev/null || { echo "key_to_pixels.sh: xdotool is needed" >&2; exit 2; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  stop_virtual_display
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=bench/virtual_display.sh
 source "$root/bench/virtual_display.sh"
-start_virtual_display
+require_built "$program" "$probe"
+command -v xdotool >/dev/null || { echo "key_to_pixels.sh: xdotool is needed" >&2; exit 2; }
+begin_session
 export HOME=$work/home  # SpeedCrunch keeps its settings and history there
 mkdir -p "$HOME"
 

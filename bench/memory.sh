@@ -13,21 +13,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-5}
 build=${2:-$root/build}
 program=$build/app/focimetra
-[[ -x $program ]] || { echo "memory.sh: $program is missing; build the project first" >&2; exit 2; }
-command -v xdotool >/dev/null || { echo "memory.sh: xdotool is needed" >&2; exit 2; }
-
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
-  stop_virtual_display
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=bench/virtual_display.sh
 source "$root/bench/virtual_display.sh"
-start_virtual_display
+require_built "$program"
+command -v xdotool >/dev/null || { echo "memory.sh: xdotool is needed" >&2; exit 2; }
+begin_session
 
 kib() { awk '/^'"$1"':/ { print $2 }' "/proc/$2/status"; }
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
@@ -36,6 +26,7 @@ printf '%-6s %12s %12s\n' launch 'peak MiB' 'current MiB'
 for i in $(seq "$runs"); do
   "$program" 2>>"$work/stderr.log" &
   pid=$!
+  pids=("$pid")
   xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
   sleep 2
   hwm=$(kib VmHWM "$pid")
@@ -51,7 +42,7 @@ for i in $(seq "$runs"); do
   fi
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  pid=
+  pids=()
 done
 sort -n "$work/peaks" | awk '{ v[NR] = $1 }
   END { printf "peak resident set over %d launches: median %.1f MiB, max %.1f MiB\n",

@@ -17,19 +17,10 @@ runs=${1:-25}
 build=${2:-$root/build}
 program=$build/bench/focimetra_startup_probe
 minimal=$build/bench/minimal_window_probe
-for exe in "$program" "$minimal"; do
-  [[ -x $exe ]] || { echo "startup.sh: $exe is missing; build the project first" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-cleanup() {
-  stop_virtual_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=bench/virtual_display.sh
 source "$root/bench/virtual_display.sh"
-start_virtual_display
+require_built "$program" "$minimal"
+begin_session
 
 # One launch; appends "paint frame" in milliseconds to the program's file.
 launch() {

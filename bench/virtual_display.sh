@@ -1,6 +1,31 @@
-# Sourced by the benchmark scripts: an Xvfb server of the script's own on a free
-# display, with a private runtime folder under $work. The caller sets $work and
-# calls stop_virtual_display from its exit trap.
+# Sourced by the benchmark scripts: checks for the built programs, and a session
+# of the script's own (a scratch folder $work and an Xvfb server on a free display,
+# with a private runtime folder) that ends with the script, first killing the
+# programs whose process ids the script put in $pids.
+
+# Stops the script when a built program is missing.
+require_built() {
+  local exe
+  for exe; do
+    [[ -x $exe ]] || { echo "$(basename "$0"): $exe is missing; build the project first" >&2; exit 2; }
+  done
+}
+
+pids=()
+
+begin_session() {
+  work=$(mktemp -d)
+  trap end_session EXIT
+  start_virtual_display
+}
+
+end_session() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
 
 start_virtual_display() {
   local n
@@ -19,9 +44,4 @@ start_virtual_display() {
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
   export XDG_RUNTIME_DIR=$work/runtime
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-}
-
-stop_virtual_display() {
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
 }

@@ -4,7 +4,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOption>
 #include <algorithm>
 #include <cmath>
 
@@ -47,16 +46,25 @@ bool FittedLabel::PlainlyPlaced(Qt::Alignment alignment) const {
 }
 
 void FittedLabel::Place(Placement& p) const {
-  const QFontMetricsF metrics(p.font, this);
   p.simple.reset();
   if (PlainlyPlaced(p.alignment)) p.simple = SetSimply(p.text, QFont(p.font, this));
-  const qreal advance = p.simple ? p.simple->advance : metrics.horizontalAdvance(p.text);
   // A bold glyph may draw a little beyond its advance, and on a dense screen the
   // hinted glyphs come out a little wider or narrower: the text needs the width of
   // its ink as well as its advance, with slack at either side.
-  const QRectF box = p.simple ? QRectF() : metrics.boundingRect(p.text);
-  const qreal inkLeft = std::min<qreal>(0, p.simple ? p.simple->inkLeft : box.left());
-  const qreal inkRight = p.simple ? p.simple->inkRight : box.right();
+  qreal advance = 0;
+  qreal inkLeft = 0;
+  qreal inkRight = 0;
+  if (p.simple) {
+    advance = p.simple->advance;
+    inkLeft = p.simple->inkLeft;
+    inkRight = p.simple->inkRight;
+  } else {
+    const QFontMetricsF metrics(p.font, this);
+    const QRectF ink = metrics.boundingRect(p.text);
+    advance = metrics.horizontalAdvance(p.text);
+    inkLeft = std::min<qreal>(0, ink.left());
+    inkRight = ink.right();
+  }
   const qreal width = std::max(advance, inkRight) - inkLeft;
   const Qt::Alignment horizontal = p.alignment & Qt::AlignHorizontal_Mask;
   // Where the label itself would put the text: left alone while that is inside
@@ -94,7 +102,7 @@ void FittedLabel::Place(Placement& p) const {
     p.offset = QPointF(room.left(), p.area.top());
     p.scale = room.width() / width;
   }
-  p.start = QPointF(-inkLeft, metrics.ascent());
+  p.start = QPointF(-inkLeft, QFontMetricsF(p.font, this).ascent());
 }
 
 void FittedLabel::paintEvent(QPaintEvent* event) {
@@ -126,9 +134,8 @@ void FittedLabel::paintEvent(QPaintEvent* event) {
 void FittedLabel::DrawSimply(const SimpleText& simple) {
   const QRect contents = contentsRect();
   QPainter painter(this);
-  QStyleOption option;
-  option.initFrom(this);
-  painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+  // The widget's palette is in the colour group of its state, as the style's is.
+  painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
   const QRawFont font = simple.glyphs.rawFont();
   const qreal left =
       contents.x() +

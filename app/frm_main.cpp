@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <utility>
 
 #include "app/pixel_density_notes.h"
 #include "app/window_menu.h"
@@ -17,18 +18,30 @@
 #include "ui/qt_text.h"
 
 namespace app {
+namespace {
 
-FrmMain::FrmMain(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+// The diagram is drawn at 0.65 of its natural size from the box's top-left corner.
+QSizeF DiagramSize() {
+  constexpr double kScale = 0.65;
+  return QSizeF(ui::DiagramNaturalSize()) * kScale;
+}
+
+// The drawn sizes only: the scalable icon is for the desktop's icon theme.
+QStringList IconPictures() {
+  QStringList paths;
+  for (int size : {32, 64, 128}) paths << QStringLiteral(":/focimetra/focimetra-%1.png").arg(size);
+  return paths;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(ui::DecodedPictures pictures)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      pictures_(std::move(pictures)) {
   setObjectName(QStringLiteral("FrmMain"));
   setWindowTitle(ui::ToQString(ui::kWindowCaption));
-  // The drawn sizes only: the scalable icon is for the desktop's icon theme.
-  QIcon icon;
-  for (int size : {32, 64, 128}) {
-    icon.addFile(QStringLiteral(":/focimetra/focimetra-%1.png").arg(size), QSize(size, size));
-  }
-  setWindowIcon(icon);
+  SetIcon();
   setFixedSize(ui::ToPixels(ui::kClientWidthTwips), ui::ToPixels(ui::kClientHeightTwips));
   c_ = ui::BuildForm(*this);
   ConnectHandlers();
@@ -38,13 +51,21 @@ FrmMain::FrmMain(QWidget* parent)
   Box(optics::Field::Txtillumination_M0).setFocus(Qt::OtherFocusReason);
 }
 
+QStringList FrmMain::CommonPictures() {
+  return IconPictures() << ui::ReadyMadeDiagram(DiagramSize(), 1.0);
+}
+
+void FrmMain::SetIcon() {
+  QIcon icon;
+  for (const QString& path : IconPictures()) icon.addPixmap(pictures_.Take(path));
+  setWindowIcon(icon);
+}
+
 void FrmMain::PaintDiagram() {
   ui::PictureBox& picture = *c_.Picture1;
   picture.Clear();
-  // The diagram is drawn at 0.65 of its natural size from the box's top-left corner.
-  constexpr double kScale = 0.65;
-  const QSizeF size = QSizeF(ui::DiagramNaturalSize()) * kScale;
-  picture.PaintPicture(ui::RenderDiagram(size, picture.devicePixelRatioF()), QPointF(0, 0));
+  picture.PaintPicture(ui::RenderDiagram(DiagramSize(), picture.devicePixelRatioF(), pictures_),
+                       QPointF(0, 0));
 }
 
 std::string FrmMain::Text(optics::Field field) const { return Box(field).text().toStdString(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -8,6 +9,7 @@
 #include "catalogue/focal_range.h"
 #include "catalogue/records.h"
 #include "optics/calculator_form.h"
+#include "ui/decoded_pictures.h"
 #include "ui/form_controls.h"
 #include "ui/key_code.h"
 
@@ -32,7 +34,13 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   Q_OBJECT
 
  public:
-  explicit FrmMain(QWidget* parent = nullptr);
+  // pictures: what CommonPictures() names, decoded ahead; any picture not in
+  // it is read when the window needs it.
+  explicit FrmMain(ui::DecodedPictures pictures = {});
+
+  // The embedded pictures the window shows on a screen at the usual pixel ratio
+  // (its icon and the diagram). Needs no application object, on any thread.
+  static QStringList CommonPictures();
 
   const ui::FormControls& Controls() const { return c_; }
   const WindowVariables& Variables() const { return vars_; }
@@ -47,6 +55,7 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
 
  private:
   void ConnectHandlers();
+  void SetIcon();
 
   // Start-up and the selection mode.
   void Form_Load();
@@ -123,6 +132,7 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
 
   ui::FormControls c_;
   WindowVariables vars_;
+  ui::DecodedPictures pictures_;  // handed over to the icon and the diagram as they are made
 };
 
 }  // namespace app

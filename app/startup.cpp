@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/frm_main.h"
+#include "app/startup_preload.h"
 #include "ui/fonts.h"
 #include "ui/window_style.h"
 
@@ -72,9 +73,10 @@ int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& befo
     return 1;
   }
   InstallStartupFailureHandler();
+  StartupPreload preload;  // overlaps the display connection below
   QApplication application(argc, argv);
   PrepareApplication(application);
-  FrmMain window;
+  FrmMain window(preload.TakePictures());
   if (beforeShow) beforeShow(window);
   window.show();
   return QApplication::exec();

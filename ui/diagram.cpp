@@ -11,16 +11,24 @@ namespace {
 const QString kPicture = QStringLiteral(":/focimetra/diagram.png");
 const QString kSource = QStringLiteral(":/focimetra/diagram.svg");
 
+QSize DevicePixels(QSizeF logicalSize, qreal devicePixelRatio) {
+  return {static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
+          static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio))};
+}
+
 }  // namespace
 
 QSize DiagramNaturalSize() { return QImageReader(kPicture).size(); }
 
-QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
-  const QSize pixels(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
-                     static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
+QString ReadyMadeDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
+  const QSize pixels = DevicePixels(logicalSize, devicePixelRatio);
+  return QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height());
+}
+
+QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio, DecodedPictures& decoded) {
+  const QSize pixels = DevicePixels(logicalSize, devicePixelRatio);
   // The common sizes come ready-made from the same source.
-  QPixmap diagram(
-      QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height()));
+  QPixmap diagram = decoded.Take(ReadyMadeDiagram(logicalSize, devicePixelRatio));
   if (!diagram.isNull()) {
     diagram.setDevicePixelRatio(devicePixelRatio);
     return diagram;

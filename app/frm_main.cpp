@@ -41,9 +41,9 @@ FrmMain::FrmMain(ui::DecodedPictures pictures)
       pictures_(std::move(pictures)) {
   setObjectName(QStringLiteral("FrmMain"));
   setWindowTitle(ui::ToQString(ui::kWindowCaption));
-  SetIcon();
   setFixedSize(ui::ToPixels(ui::kClientWidthTwips), ui::ToPixels(ui::kClientHeightTwips));
   c_ = ui::BuildForm(*this);
+  SetIcon();  // the pictures may still be decoding while the controls are built
   ConnectHandlers();
   Form_Load();
   new PixelDensityNotes(*this);  // owned by the window; follows the handlers above

@@ -76,7 +76,8 @@ int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& befo
   StartupPreload preload;  // overlaps the display connection below
   QApplication application(argc, argv);
   PrepareApplication(application);
-  FrmMain window(preload.TakePictures());
+  preload.AwaitFonts();
+  FrmMain window(preload.Pictures());
   if (beforeShow) beforeShow(window);
   window.show();
   return QApplication::exec();

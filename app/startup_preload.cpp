@@ -2,7 +2,6 @@
 
 #include <QThread>
 #include <system_error>
-#include <utility>
 
 #include "app/frm_main.h"
 
@@ -12,7 +11,8 @@
 
 namespace app {
 
-StartupPreload::StartupPreload() {
+StartupPreload::StartupPreload()
+    : fonts_(fontsLoaded_.get_future()), pictures_(picturesDecoded_.get_future()) {
   // Qt makes the first thread that asks for its thread data the main thread;
   // that must be this one, not the helper below.
   QThread::currentThread();
@@ -23,22 +23,24 @@ StartupPreload::StartupPreload() {
       // keeps one of the two configurations and drops the other.
       FcInit();
 #endif
-      pictures_ = ui::DecodedPictures::Decode(FrmMain::CommonPictures());
+      fontsLoaded_.set_value();
+      picturesDecoded_.set_value(ui::DecodedPictures::Decode(FrmMain::CommonPictures()));
     });
   } catch (const std::system_error&) {
     // No thread: the same work is done where it is needed.
+    fonts_ = {};
+    pictures_ = {};
   }
 }
 
-StartupPreload::~StartupPreload() { Finish(); }
-
-void StartupPreload::Finish() {
+StartupPreload::~StartupPreload() {
   if (thread_.joinable()) thread_.join();
 }
 
-ui::DecodedPictures StartupPreload::TakePictures() {
-  Finish();
-  return std::exchange(pictures_, {});
+void StartupPreload::AwaitFonts() {
+  if (fonts_.valid()) fonts_.get();
 }
+
+ui::DecodedPictures StartupPreload::Pictures() { return ui::DecodedPictures(std::move(pictures_)); }
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <thread>
 
 #include "ui/decoded_pictures.h"
@@ -9,8 +10,7 @@ namespace app {
 // Start-up work that needs neither the display nor the window, done on a thread
 // of its own while the toolkit connects to the display. Fontconfig reads its
 // configuration and font caches, which it would otherwise do when the window
-// first measures a text, and the window's common pictures are decoded. Both
-// would otherwise hold up the window's first frame.
+// first measures a text, and then the window's common pictures are decoded.
 class StartupPreload {
  public:
   // Call on the thread that will run the application, before anything else of Qt.
@@ -19,15 +19,20 @@ class StartupPreload {
   StartupPreload(const StartupPreload&) = delete;
   StartupPreload& operator=(const StartupPreload&) = delete;
 
-  // The decoded pictures, once the thread is done; empty when it could not be
-  // started, and then the window reads its pictures itself.
-  ui::DecodedPictures TakePictures();
+  // Waits until fontconfig is loaded: loading it again beside the thread would
+  // take longer than waiting for it.
+  void AwaitFonts();
+  // The pictures, still being decoded perhaps: the window waits for them when
+  // it first needs one. Empty when no thread could be started, and then the
+  // window reads its pictures itself.
+  ui::DecodedPictures Pictures();
 
  private:
-  void Finish();
-
+  std::promise<void> fontsLoaded_;
+  std::promise<ui::DecodedPictures::Images> picturesDecoded_;
+  std::future<void> fonts_;
+  std::future<ui::DecodedPictures::Images> pictures_;
   std::thread thread_;
-  ui::DecodedPictures pictures_;
 };
 
 }  // namespace app

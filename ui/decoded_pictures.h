@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <future>
 
 namespace ui {
 
@@ -15,17 +16,22 @@ namespace ui {
 // than the pictures themselves.
 class DecodedPictures {
  public:
+  using Images = QHash<QString, QImage>;
+
   DecodedPictures() = default;
+  // Pictures another thread is still decoding: the first Take waits for them.
+  explicit DecodedPictures(std::future<Images> pending) : pending_(std::move(pending)) {}
 
   // Decodes each picture; one that cannot be read is left out.
-  static DecodedPictures Decode(const QStringList& paths);
+  static Images Decode(const QStringList& paths);
 
   // The picture at path, decoded ahead or read now (a null pixmap when there is
   // none). A picture decoded ahead is handed over once. GUI thread only.
   QPixmap Take(const QString& path);
 
  private:
-  QHash<QString, QImage> images_;
+  Images images_;
+  std::future<Images> pending_;
 };
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
-#include <thread>
+#include <future>
 
 #include "app/frm_main.h"
 #include "tests/window/whole_text.h"
@@ -231,9 +231,8 @@ class WindowLayoutTest : public QObject {
   void picturesDecodedAheadMakeTheSameWindow() {
     const QStringList common = app::FrmMain::CommonPictures();
     for (const QString& path : common) QVERIFY2(!QImage(path).isNull(), qPrintable(path));
-    ui::DecodedPictures decoded;
-    std::thread([&] { decoded = ui::DecodedPictures::Decode(common); }).join();
-    const app::FrmMain ahead(std::move(decoded));
+    const app::FrmMain ahead(ui::DecodedPictures(
+        std::async(std::launch::async, [&] { return ui::DecodedPictures::Decode(common); })));
     QCOMPARE(ahead.Controls().Picture1->Canvas(), window_->Controls().Picture1->Canvas());
     for (int size : {32, 64, 128}) {
       QCOMPARE(ahead.windowIcon().pixmap(size).toImage(),
@@ -246,7 +245,9 @@ class WindowLayoutTest : public QObject {
   void decodedPicturesAreHandedOverOnce() {
     const QString icon = QStringLiteral(":/focimetra/focimetra-32.png");
     const QString missing = QStringLiteral(":/focimetra/none.png");
-    ui::DecodedPictures decoded = ui::DecodedPictures::Decode({icon, missing});
+    ui::DecodedPictures decoded(std::async(std::launch::async, [&] {
+      return ui::DecodedPictures::Decode({icon, missing});
+    }));
     const QImage expected = QPixmap(icon).toImage();
     QCOMPARE(decoded.Take(icon).toImage(), expected);
     QCOMPARE(decoded.Take(icon).toImage(), expected);

@@ -5,14 +5,22 @@
 # an Xvfb server of this script's own, interleaved, after one unmeasured launch of
 # each; the table gives median, min and max, and the ratio of the medians.
 #
-#   bench/startup.sh [RUNS [BUILD_DIR]]     (defaults: 25 runs, build/)
+#   bench/startup.sh [--session-bus] [RUNS [BUILD_DIR]]     (defaults: 25 runs, build/)
 #
 # paint: to the first Paint event of the window; frame: to the end of that
 # event-loop turn, the controls painted and the frame handed to the X server.
+# --session-bus: both run with a private D-Bus session bus, as on a desktop.
+# Without one, every Qt program starts dbus-launch to look for a bus when its
+# accessibility bridge first connects, and waits for it.
 set -euo pipefail
 export LC_ALL=C  # $EPOCHREALTIME with a decimal point, sort and awk in one locale
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+session_bus=false
+if [[ ${1:-} == --session-bus ]]; then
+  session_bus=true
+  shift
+fi
 runs=${1:-25}
 build=${2:-$root/build}
 program=$build/bench/focimetra_startup_probe
@@ -21,6 +29,7 @@ minimal=$build/bench/minimal_window_probe
 source "$root/bench/virtual_display.sh"
 require_built "$program" "$minimal"
 begin_session
+if $session_bus; then start_session_bus; fi
 
 # One launch; appends "paint frame" in milliseconds to the program's file.
 launch() {
@@ -47,7 +56,7 @@ stats() {
           printf "%.1f %.1f %.1f", m, v[1], v[NR] }'
 }
 
-echo "start-up under Xvfb, $runs launches each (ms)"
+echo "start-up under Xvfb$($session_bus && echo " with a session bus"), $runs launches each (ms)"
 printf '%-22s %-7s %8s %8s %8s\n' program measure median min max
 for column in 1 2; do
   name=$([[ $column == 1 ]] && echo paint || echo frame)

@@ -45,3 +45,14 @@ start_virtual_display() {
   export XDG_RUNTIME_DIR=$work/runtime
   mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
+
+# A private D-Bus session bus for the programs this script starts, as a desktop
+# session has one; it ends with the script.
+start_session_bus() {
+  command -v dbus-daemon >/dev/null || { echo "$(basename "$0"): dbus-daemon is needed" >&2; exit 2; }
+  local printed
+  printed=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$printed")
+  export DBUS_SESSION_BUS_ADDRESS
+  pids+=("$(sed -n 2p <<<"$printed")")
+}

@@ -16,19 +16,27 @@ QSize DevicePixels(QSizeF logicalSize, qreal devicePixelRatio) {
           static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio))};
 }
 
+QString ReadyMadePath(QSize pixels) {
+  return QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height());
+}
+
 }  // namespace
 
-QSize DiagramNaturalSize() { return QImageReader(kPicture).size(); }
+// The picture is embedded: its header is read once, by whichever thread asks first
+// (at start-up the helper that decodes the window's pictures).
+QSize DiagramNaturalSize() {
+  static const QSize size = QImageReader(kPicture).size();
+  return size;
+}
 
 QString ReadyMadeDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
-  const QSize pixels = DevicePixels(logicalSize, devicePixelRatio);
-  return QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height());
+  return ReadyMadePath(DevicePixels(logicalSize, devicePixelRatio));
 }
 
 QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio, DecodedPictures& decoded) {
   const QSize pixels = DevicePixels(logicalSize, devicePixelRatio);
   // The common sizes come ready-made from the same source.
-  QPixmap diagram = decoded.Take(ReadyMadeDiagram(logicalSize, devicePixelRatio));
+  QPixmap diagram = decoded.Take(ReadyMadePath(pixels));
   if (!diagram.isNull()) {
     diagram.setDevicePixelRatio(devicePixelRatio);
     return diagram;

@@ -70,20 +70,20 @@ bool AllOf(const QImage& image, const QRect& rect, QRgb colour) {
 
 void FrameBox::FindFlatInside(const QStyleOptionGroupBox& option, FlatInside& flat) const {
   flat.rect = QRect();
-  const int ratio = int(flat.pixelRatio);
+  const int ratio = int(flat.drawing.pixelRatio);
   // At a fractional scale a pixel may be shared between the border and the
   // inside: the style draws the whole frame there.
-  if (ratio != flat.pixelRatio || ratio < 1) return;
+  if (ratio != flat.drawing.pixelRatio || ratio < 1) return;
   // The frame as the style draws it, at its own size: how the stretched picture
   // is sampled depends on how far it is stretched.
   QStyleOptionGroupBox probe = option;
   probe.subControls = QStyle::SC_GroupBoxFrame;
   QImage image(probe.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
-  image.fill(flat.beneath);
+  image.fill(flat.drawing.beneath);
   {
     QPainter painter(&image);
-    painter.setRenderHints(flat.renderHints);  // on a dense screen the picture is smoothed
+    painter.setRenderHints(flat.drawing.renderHints);  // on a dense screen the picture is smoothed
     style()->drawComplexControl(QStyle::CC_GroupBox, &probe, &painter, this);
   }
   const QPoint middle(image.width() / 2, image.height() / 2);
@@ -115,17 +115,15 @@ QRect FrameBox::FlatInsideRect(const QStyleOptionGroupBox& option, const QPainte
   // is rendered into an image.
   const QTransform& device = painter.deviceTransform();
   if (!beneath || device.type() > QTransform::TxScale || device.m11() != device.m22()) return {};
-  const qreal ratio = device.m11();
-  if (flat_.beneath != *beneath || flat_.size != size() || flat_.caption != option.text ||
-      flat_.font != font() || flat_.pixelRatio != ratio ||
-      flat_.renderHints != painter.renderHints()) {
+  const FlatInside::Drawing drawing{.beneath = *beneath,
+                                    .size = size(),
+                                    .caption = option.text,
+                                    .font = font(),
+                                    .pixelRatio = device.m11(),
+                                    .renderHints = painter.renderHints()};
+  if (flat_.drawing != drawing) {
     if (!mayProbe) return {};
-    flat_.beneath = *beneath;
-    flat_.size = size();
-    flat_.caption = option.text;
-    flat_.font = font();
-    flat_.pixelRatio = ratio;
-    flat_.renderHints = painter.renderHints();
+    flat_.drawing = drawing;
     FindFlatInside(option, flat_);
   }
   return flat_.rect;

@@ -29,12 +29,16 @@ class FrameBox : public QGroupBox {
   // found once by letting the style draw the frame on that background, and kept
   // only where that is one colour over whole pixels.
   struct FlatInside {
-    QRgb beneath = 0;
-    QSize size;
-    QString caption;
-    QFont font;
-    qreal pixelRatio = 0;
-    QPainter::RenderHints renderHints;
+    // What the style's drawing depends on.
+    struct Drawing {
+      QRgb beneath = 0;
+      QSize size;
+      QString caption;
+      QFont font;
+      qreal pixelRatio = 0;
+      QPainter::RenderHints renderHints;
+      bool operator==(const Drawing&) const = default;
+    } drawing;
     QRect rect;  // in the frame's coordinates; empty when there is none
     QColor fill;
   };

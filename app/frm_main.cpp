@@ -13,6 +13,7 @@
 #include "ui/control_table.h"
 #include "ui/diagram.h"
 #include "ui/entry_field.h"
+#include "ui/fitted_label.h"
 #include "ui/form_builder.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
@@ -79,7 +80,7 @@ void FrmMain::SetPartnerText(optics::Field field, const std::string& text) {
 }
 
 void FrmMain::SetCaption(optics::ResultCell cell, const std::string& caption) {
-  c_.Result(cell).setText(QString::fromStdString(caption));
+  c_.Result(cell).ShowText(QString::fromStdString(caption));
 }
 
 void FrmMain::CalcAngleOfView() { optics::CalcAngleOfView(*this); }

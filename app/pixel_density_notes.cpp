@@ -1,7 +1,6 @@
 #include "app/pixel_density_notes.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QRadioButton>
 
 #include "app/camera_data_captions.h"
@@ -11,6 +10,7 @@
 #include "optics/number_text.h"
 #include "optics/pixel_density.h"
 #include "ui/entry_field.h"
+#include "ui/fitted_label.h"
 #include "ui/list_box.h"
 #include "ui/qt_text.h"
 

@@ -7,6 +7,7 @@
 
 #include "app/camera_data_captions.h"
 #include "ui/entry_field.h"
+#include "ui/fitted_label.h"
 #include "ui/list_box.h"
 
 namespace app {

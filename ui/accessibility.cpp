@@ -1,10 +1,10 @@
 #include "ui/accessibility.h"
 
 #include <QGroupBox>
-#include <QLabel>
 
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
+#include "ui/fitted_label.h"
 #include "ui/list_box.h"
 #include "ui/qt_text.h"
 

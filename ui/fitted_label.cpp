@@ -21,6 +21,18 @@ void FittedLabel::SetTextArea(const QRect& area) {
   update();
 }
 
+void FittedLabel::ShowText(const QString& text) {
+  if (text == this->text()) return;
+  const QRect before = CurrentPlacement().ink;
+  // QLabel would repaint the whole label: its repaint is held back while the
+  // text is set, and only the two texts' pixels are repainted.
+  const bool updatesWereDisabled = testAttribute(Qt::WA_UpdatesDisabled);
+  setAttribute(Qt::WA_UpdatesDisabled);
+  setText(text);
+  setAttribute(Qt::WA_UpdatesDisabled, updatesWereDisabled);
+  update(before | CurrentPlacement().ink);
+}
+
 const FittedLabel::Placement& FittedLabel::CurrentPlacement() {
   Placement& p = placement_;
   const QString caption = text();
@@ -90,6 +102,13 @@ void FittedLabel::Place(Placement& p) const {
     const int left = int(std::floor(start + inkLeft)) - kSlack;
     const int right = int(std::ceil(start + std::max(advance, inkRight))) + kSlack;
     p.ink = QRect(left, 0, right - left + 1, height());
+    if (p.simple) {
+      // A value's glyphs stand on the baseline at the font's ascent below the top.
+      const qreal baseline = p.contents.top() + p.simple->glyphs.rawFont().ascent();
+      p.ink.setTop(std::max(0, int(std::floor(baseline + p.simple->inkTop)) - kSlack));
+      p.ink.setBottom(
+          std::min(height() - 1, int(std::ceil(baseline + p.simple->inkBottom)) + kSlack));
+    }
     return;
   }
   p.simple.reset();

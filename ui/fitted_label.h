@@ -22,6 +22,11 @@ class FittedLabel : public QLabel {
   void SetTextArea(const QRect& area);
   QRect TextArea() const { return textArea_.isNull() ? contentsRect() : textArea_; }
 
+  // Sets the text as setText does, but repaints only the pixels the old and the
+  // new text may touch: a result changes on every key, and repainting the whole
+  // label would repaint the grid lines and the row title it touches as well.
+  void ShowText(const QString& text);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 

@@ -98,7 +98,8 @@ void CollectHandles(FormControls& c) {
       const QString array = ResultArrayName(table, format);
       for (int element = 0; element <= optics::ValueCount(table); ++element) {
         c.results[static_cast<std::size_t>(table)][static_cast<std::size_t>(format)]
-                 [static_cast<std::size_t>(element)] = Find<QLabel>(c, MemberName(array, element));
+                 [static_cast<std::size_t>(element)] =
+            Find<FittedLabel>(c, MemberName(array, element));
       }
     }
   }

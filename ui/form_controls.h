@@ -16,6 +16,7 @@ class QWidget;
 namespace ui {
 
 class EntryField;
+class FittedLabel;
 class ListBox;
 class PictureBox;
 
@@ -29,8 +30,9 @@ struct FormControls {
   std::array<EntryField*, kEntryFieldCount> fields{};  // by optics::Field
   // Result labels by table, format (index into the sensor-format table) and element:
   // the row title, then the values.
-  std::array<std::array<std::array<QLabel*, optics::kAngleValueCount + 1>, optics::kFormatCount>,
-             optics::kResultTableCount>
+  std::array<
+      std::array<std::array<FittedLabel*, optics::kAngleValueCount + 1>, optics::kFormatCount>,
+      optics::kResultTableCount>
       results{};
 
   QCheckBox* ChkCameraSelect = nullptr;
@@ -50,7 +52,7 @@ struct FormControls {
   QLabel* Image1 = nullptr;
 
   EntryField& Field(optics::Field field) const { return *fields[static_cast<std::size_t>(field)]; }
-  QLabel& Result(optics::ResultCell cell) const {
+  FittedLabel& Result(optics::ResultCell cell) const {
     return *results[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.format)]
                    [static_cast<std::size_t>(cell.element)];
   }

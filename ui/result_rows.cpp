@@ -1,6 +1,6 @@
 #include "ui/result_rows.h"
 
-#include <QLabel>
+#include "ui/fitted_label.h"
 
 namespace ui {
 namespace {

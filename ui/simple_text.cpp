@@ -35,6 +35,8 @@ struct Setting {
   qreal advance = 0;
   qreal inkLeft = 0;
   qreal inkRight = 0;
+  qreal inkTop = 0;
+  qreal inkBottom = 0;
 };
 
 std::optional<Setting> FromFont(const QRawFont& raw, const QString& text) {
@@ -56,6 +58,8 @@ std::optional<Setting> FromFont(const QRawFont& raw, const QString& text) {
     const QRectF box = raw.boundingRect(setting.glyphs[std::size_t(i)]);
     setting.inkLeft = std::min(setting.inkLeft, x + box.left());
     setting.inkRight = std::max(setting.inkRight, x + box.right());
+    setting.inkTop = std::min(setting.inkTop, box.top());
+    setting.inkBottom = std::max(setting.inkBottom, box.bottom());
     x += advances[std::size_t(i)].x();
   }
   setting.advance = x;
@@ -131,6 +135,8 @@ std::optional<SimpleText> SetSimply(const QString& text, const QFont& font) {
   simple.advance = setting->advance;
   simple.inkLeft = setting->inkLeft;
   simple.inkRight = setting->inkRight;
+  simple.inkTop = setting->inkTop;
+  simple.inkBottom = setting->inkBottom;
   return simple;
 }
 

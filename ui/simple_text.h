@@ -21,6 +21,9 @@ struct SimpleText {
   // bounding rectangle gives it.
   qreal inkLeft = 0;
   qreal inkRight = 0;
+  // How far the glyphs' boxes reach above (negative) and below the baseline.
+  qreal inkTop = 0;
+  qreal inkBottom = 0;
 };
 
 // `text` set simply in `font` (resolved for the device it is drawn on), or

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -16,6 +15,7 @@
 #include "ui/characters.h"
 #include "ui/entry_field.h"
 #include "ui/entry_limits.h"
+#include "ui/fitted_label.h"
 #include "ui/list_box.h"
 
 namespace fuzz {
@@ -215,9 +215,8 @@ QString WindowInvariants::CheckDensityNotes() const {
 
 QStringList WindowInvariants::Check() {
   QStringList problems;
-  for (const QString& problem :
-       {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat(), CheckWholeTexts(),
-        CheckCaret(), CheckDensityNotes()}) {
+  for (const QString& problem : {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat(),
+                                 CheckWholeTexts(), CheckCaret(), CheckDensityNotes()}) {
     if (!problem.isEmpty()) problems.append(problem);
   }
   return problems;

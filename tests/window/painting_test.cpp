@@ -4,9 +4,11 @@
 // the same properties draws, and a label or frame painted in strips comes out as
 // when it is painted whole.
 #include <QApplication>
+#include <QBackingStore>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
 #include <memory>
@@ -266,6 +268,40 @@ class PaintingTest : public QObject {
     }
     QVERIFY(values >= 18);
     QCOMPARE(InStrips(window, 5, Qt::Vertical), Whole(window));
+  }
+
+  // Typing repaints only what changed (a value only where its old and new text
+  // may reach): what is on the screen after each key is what painting the whole
+  // window gives.
+  void screenAfterEachKeyAsWhole() {
+    app::FrmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* length = window.findChild<QLineEdit*>(QStringLiteral("Txt_ang_L"));
+    auto* focal = window.findChild<QLineEdit*>(QStringLiteral("Txt_ang_f"));
+    QVERIFY(length != nullptr && focal != nullptr);
+    QTest::keyClicks(length, QStringLiteral("10"));
+    // Values widen, narrow, condense ("0.1" gives five-digit widths) and clear;
+    // an empty text stands for Backspace.
+    const QList<QPair<QLineEdit*, QString>> steps = {
+        {focal, "5"}, {focal, ""},  {focal, "1"}, {focal, "2"}, {focal, ""},  {focal, ""},
+        {focal, "."}, {focal, "1"}, {length, ""}, {length, ""}, {length, "7"}};
+    for (const auto& [field, key] : steps) {
+      if (key.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+      } else {
+        QTest::keyClicks(field, key);
+      }
+      QCoreApplication::processEvents();
+      // What the window has handed to the screen: its backing store's image.
+      const QPaintDevice* device = window.backingStore()->paintDevice();
+      QCOMPARE(device->devType(), int(QInternal::Image));
+      const QImage screen =
+          static_cast<const QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+      const QImage whole = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+      QCOMPARE(screen.size(), whole.size());
+      QVERIFY2(screen == whole, qPrintable(field->objectName() + " after '" + key + "'"));
+    }
   }
 
   void frameInStripsAsWhole_data() { AcrossAndDown(); }

@@ -5,10 +5,13 @@
 # for the real program and, when it is installed, for SpeedCrunch beside it, on an
 # Xvfb server of this script's own. Each program gets KEYS presses alternating "5"
 # and BackSpace, in batches taken in turn so that both see the same load:
-# focimetra into Txt_ang_f with Txt_ang_L at 10 (six angle labels and the field
-# change with every key), SpeedCrunch into its expression editor.
+# focimetra into Txt_ang_f with Txt_ang_L at 10 (the field and the eighteen angle
+# values change with every key), SpeedCrunch into its expression editor.
 #
-#   bench/key_to_pixels.sh [KEYS [BUILD_DIR]]     (defaults: 400 keys, build/)
+#   bench/key_to_pixels.sh [--field-only] [KEYS [BUILD_DIR]]   (defaults: 400 keys, build/)
+#
+# --field-only leaves Txt_ang_L empty, so that a key changes the field and no
+# value: the window's cost of a key without the values it recalculates.
 #
 # Needs xdotool, and the probe, which is built when libX11, libXtst and libXdamage
 # headers are installed (scripts/setup.sh installs them).
@@ -16,6 +19,11 @@ set -euo pipefail
 export LC_ALL=C
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+length=(1 0)
+if [[ ${1:-} == --field-only ]]; then
+  length=()
+  shift
+fi
 keys=${1:-400}
 build=${2:-$root/build}
 program=$build/app/focimetra
@@ -40,7 +48,7 @@ focimetra=$window
 # Txt_ang_L is seventh in the tab order from the first field; Shift+Tab then
 # selects Txt_ang_f.
 xdotool windowfocus --sync "$focimetra"
-xdotool key --delay 20 Tab Tab Tab Tab Tab Tab Tab 1 0 shift+Tab
+xdotool key --delay 20 Tab Tab Tab Tab Tab Tab Tab "${length[@]}" shift+Tab
 targets=("focimetra=$focimetra")
 
 if command -v speedcrunch >/dev/null; then

@@ -29,14 +29,9 @@ QString AllPairs() {
   return pairs;
 }
 
-struct Setting {
+struct Setting : SimpleMeasure {
   std::vector<quint32> glyphs;
   std::vector<QPointF> positions;
-  qreal advance = 0;
-  qreal inkLeft = 0;
-  qreal inkRight = 0;
-  qreal inkTop = 0;
-  qreal inkBottom = 0;
 };
 
 std::optional<Setting> FromFont(const QRawFont& raw, const QString& text) {
@@ -132,11 +127,7 @@ std::optional<SimpleText> SetSimply(const QString& text, const QFont& font) {
   simple.glyphs.setRawFont(*raw);
   simple.glyphs.setGlyphIndexes(QList<quint32>(setting->glyphs.begin(), setting->glyphs.end()));
   simple.glyphs.setPositions(QList<QPointF>(setting->positions.begin(), setting->positions.end()));
-  simple.advance = setting->advance;
-  simple.inkLeft = setting->inkLeft;
-  simple.inkRight = setting->inkRight;
-  simple.inkTop = setting->inkTop;
-  simple.inkBottom = setting->inkBottom;
+  static_cast<SimpleMeasure&>(simple) = *setting;
   return simple;
 }
 

@@ -115,6 +115,34 @@ class Desktop:
                              f"{result.stderr.strip()}")
         return result.stdout
 
+    def window_pixels(self, window, name):
+        """The window's pixels as the server holds them, as name.png in the run's folder."""
+        path = self.path(f"{name}.png")
+        self.run(["import", "-window", str(window), path])
+        return path
+
+    def window_rect(self, window, rect):
+        """A rectangle on the desktop, in the window's own coordinates."""
+        geometry = self.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
+        origin = dict(line.split("=", 1) for line in geometry.split())
+        x, y, width, height = rect
+        return x - int(origin["X"]), y - int(origin["Y"]), width, height
+
+    def differing_pixels(self, first, second, blank):
+        """How many pixels of two images differ outside blank, a rectangle in both."""
+        x, y, width, height = blank
+        masked = []
+        for path in (first, second):
+            masked.append(path.replace(".png", "-masked.png"))
+            self.run(["convert", path, "-fill", "black", "-draw",
+                      f"rectangle {x},{y} {x + width - 1},{y + height - 1}", masked[-1]])
+        # compare prints the count on stderr and exits 1 when the images differ.
+        result = subprocess.run(["compare", "-metric", "AE", *masked, "null:"],
+                                env=self.env, capture_output=True, text=True, timeout=WAIT)
+        if result.returncode not in (0, 1):
+            raise E2EFailure(f"compare failed: {result.stderr.strip()}")
+        return int(float(result.stderr.split()[0]))
+
     def screenshot(self, flow):
         path = os.path.join(os.getcwd(), f"e2e-{flow}.png")
         try:

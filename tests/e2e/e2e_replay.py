@@ -71,6 +71,16 @@ def replay_dumps(replay, script):
     return dumps
 
 
+def replay_screenshot(replay, lines, path):
+    """The harness's window, painted offscreen after the script's lines, as path."""
+    script = path.replace(".png", ".replay")
+    with open(script, "w") as file:
+        file.write("\n".join([*lines, f"screenshot {path}", ""]))
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    subprocess.run([replay, script], env=env, capture_output=True, timeout=60, check=True)
+    return path
+
+
 class RealWindowPlayer:
     """Plays the script's actions on the running program, as a person would."""
 

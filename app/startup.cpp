@@ -50,7 +50,7 @@ void StartupFailureHandler(QtMsgType type, const QMessageLogContext&, const QStr
 // trip for the server to have read that frame. A key repaints the same few
 // values every time, so every key paid that wait. Sent over the connection
 // instead, the pixels are copied when they are sent and nothing is waited for.
-// A user's own choice of the setting stands.
+// When the setting is already there, it is left as it is.
 constexpr char kNoSharedMemory[] = "QT_XCB_NO_MITSHM";
 
 bool SendPixelsOverConnection() {

@@ -1,6 +1,7 @@
 #include "ui/entry_field.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -47,6 +48,15 @@ bool IsControlCharacter(QChar c) {
   return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
 }
 
+// Whether the font's own face, without fallback fonts, has every character.
+bool FaceHasEvery(const QFont& font, const QString& text) {
+  const QFontMetrics metrics(font);
+  for (const char32_t c : text.toUcs4()) {
+    if (!metrics.inFontUcs4(c)) return false;
+  }
+  return true;
+}
+
 // The line edit keeps this much room on either side of its text.
 constexpr int kLineEditTextMargin = 2;
 
@@ -90,8 +100,15 @@ void EntryField::FitText() {
   const QMargins margins = textMargins();
   const int width = contents.width() - margins.left() - margins.right() - 2 * kLineEditTextMargin;
   QFont condensed = font();
+  // The window's faces go without fallback fonts. A field also shows what the
+  // user pastes: a character its face lacks is drawn from another font, not as
+  // a box.
+  const auto strategy = condensed.styleStrategy();
+  if ((strategy & QFont::NoFontMerging) && !FaceHasEvery(condensed, text())) {
+    condensed.setStyleStrategy(QFont::StyleStrategy(strategy & ~QFont::NoFontMerging));
+  }
   condensed.setStretch(CondensedStretch(condensed, text(), width, this));
-  if (condensed.stretch() == font().stretch()) return;
+  if (condensed.stretch() == font().stretch() && condensed.styleStrategy() == strategy) return;
   // Changing the font re-enters changeEvent, which must not fit again.
   const QScopedValueRollback guard(fitting_, true);
   setFont(condensed);

@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace ui {
@@ -15,6 +16,31 @@ const QStringList kJapaneseSans = {
     QStringLiteral("Droid Sans Fallback"),
 };
 
+// Whether the font's own face has every character the window writes: its
+// captions, values and catalogue are printable ASCII, and some captions are
+// padded with ideographic spaces.
+bool CoversTheWindowsText(const QFont& font) {
+  const QFontMetrics metrics(font);
+  if (!metrics.inFontUcs4(0x3000)) return false;
+  for (char32_t c = 0x20; c < 0x7f; ++c) {
+    if (!metrics.inFontUcs4(c)) return false;
+  }
+  return true;
+}
+
+QFont Face(const QString& family, qreal pointSize, bool bold = false) {
+  QFont font(family);
+  font.setPointSizeF(pointSize);
+  if (bold) font.setBold(true);
+  // A face that has all the window writes needs none of the toolkit's fallback
+  // fonts, and working out their list for each face was a large part of the
+  // first frame. Where the face found lacks some character (none of the faces
+  // the package depends on is installed), the fallbacks stay.
+  font.setStyleStrategy(QFont::NoFontMerging);
+  if (!CoversTheWindowsText(font)) font.setStyleStrategy(QFont::PreferDefault);
+  return font;
+}
+
 }  // namespace
 
 void RegisterFontSubstitutes() {
@@ -28,29 +54,16 @@ void RegisterFontSubstitutes() {
 
 QFont FontFor(FontRole role) {
   switch (role) {
-    case FontRole::Company: {
-      QFont font(kUiGothic);
-      font.setPointSizeF(9.75);
-      font.setBold(true);
-      return font;
-    }
-    case FontRole::Equals: {
-      QFont font(kGothic);
-      font.setPointSizeF(15.75);
-      return font;
-    }
-    case FontRole::Value: {
-      QFont font(kGothic);
-      font.setPointSizeF(9);
-      font.setBold(true);
-      return font;
-    }
+    case FontRole::Company:
+      return Face(kUiGothic, 9.75, true);
+    case FontRole::Equals:
+      return Face(kGothic, 15.75);
+    case FontRole::Value:
+      return Face(kGothic, 9, true);
     case FontRole::Window:
       break;
   }
-  QFont font(kGothic);
-  font.setPointSizeF(9);
-  return font;
+  return Face(kGothic, 9);
 }
 
 }  // namespace ui

@@ -12,6 +12,8 @@ namespace ui {
 // before the window is built.
 void RegisterFontSubstitutes();
 
+// A role's font. Its face, when it has every character the window writes, goes
+// without the toolkit's fallback fonts.
 QFont FontFor(FontRole role);
 
 }  // namespace ui

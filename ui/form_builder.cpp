@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "ui/accessibility.h"
@@ -162,14 +163,21 @@ QRect PixelGeometry(const ControlDesign& design) {
 FormControls BuildForm(QWidget& window) {
   FormControls controls;
   std::vector<const QWidget*> lines;
-  window.setFont(FontFor(FontRole::Window));
+  // Each role's font is worked out once: that looks into its face.
+  std::map<FontRole, QFont> fonts;
+  const auto fontFor = [&fonts](FontRole role) -> const QFont& {
+    auto found = fonts.find(role);
+    if (found == fonts.end()) found = fonts.emplace(role, FontFor(role)).first;
+    return found->second;
+  };
+  window.setFont(fontFor(FontRole::Window));
   for (const ControlDesign& design : ControlTable()) {
     QWidget* container =
         design.container.empty() ? &window : controls.byName.value(ToQString(design.container));
     QWidget* control = MakeControl(design, container);
     control->setObjectName(ToQString(design.name));
     control->setGeometry(PixelGeometry(design));
-    if (design.font != FontRole::Window) control->setFont(FontFor(design.font));
+    if (design.font != FontRole::Window) control->setFont(fontFor(design.font));
     // Values stand centred under their column headings.
     if (design.font == FontRole::Value) {
       static_cast<QLabel*>(control)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -7,6 +7,7 @@
 
 #include "tests/window/whole_text.h"
 #include "ui/entry_field.h"
+#include "ui/fonts.h"
 #include "ui/numeric_entry.h"
 
 using ui::EntryField;
@@ -240,6 +241,34 @@ class EntryFieldTest : public QObject {
     QCOMPARE(testing_support::WholeTextProblem(*field_, {}), QString());
     field_->WriteText(QStringLiteral("1"));
     QCOMPARE(field_->font().stretch(), int{QFont::AnyStretch});
+  }
+
+  // The window's faces go without fallback fonts, but a user may paste anything:
+  // a character the face lacks is drawn from another font, not as a box.
+  void pastedCharactersTheFaceLacksComeFromOtherFonts() {
+    const QFont before = field_->font();
+    QFont windowFace = ui::FontFor(ui::FontRole::Window);
+    windowFace.setStyleStrategy(QFont::NoFontMerging);
+    field_->setFont(windowFace);
+    int fromOtherFonts = 0;
+    for (const QString& text :
+         {QStringLiteral("12.5"), QStringLiteral("\u2603\uff11"), QStringLiteral("5\u263a"),
+          QStringLiteral("\u05d0\u0627"), QStringLiteral("7")}) {
+      field_->selectAll();
+      field_->insert(text);  // a paste
+      QFont withFallbacks = field_->font();
+      withFallbacks.setStyleStrategy(QFont::PreferDefault);
+      QFont faceOnly = field_->font();
+      faceOnly.setStyleStrategy(QFont::NoFontMerging);
+      const QFontMetrics face(faceOnly), shown(field_->font());
+      for (const char32_t c : text.toUcs4()) {
+        QVERIFY2(shown.inFontUcs4(c) == QFontMetrics(withFallbacks).inFontUcs4(c),
+                 qPrintable(text));
+        if (!face.inFontUcs4(c) && shown.inFontUcs4(c)) ++fromOtherFonts;
+      }
+    }
+    QVERIFY2(fromOtherFonts > 0, "no character here is missing from the face");
+    field_->setFont(before);
   }
 
   void gotFocusOnTabAndProgramButNotOnReturnToTheWindow() {

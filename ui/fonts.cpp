@@ -1,7 +1,9 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -28,8 +30,22 @@ bool CoversTheWindowsText(const QFont& font) {
   return true;
 }
 
+// The face asked for by name: the designed one where it is installed, else the
+// first of its substitutes that is. Asked for a face that is not installed, the
+// toolkit first has fontconfig sort every font as a stand-in for it.
+QString InstalledFace(const QString& family) {
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& face : QStringList{family} + QFont::substitutes(family)) {
+    const auto found = std::find_if(
+        installed.begin(), installed.end(),
+        [&face](const QString& name) { return name.compare(face, Qt::CaseInsensitive) == 0; });
+    if (found != installed.end()) return *found;
+  }
+  return family;
+}
+
 QFont Face(const QString& family, qreal pointSize, bool bold = false) {
-  QFont font(family);
+  QFont font(InstalledFace(family));
   font.setPointSizeF(pointSize);
   if (bold) font.setBold(true);
   // A face that has all the window writes needs none of the toolkit's fallback

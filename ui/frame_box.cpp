@@ -134,9 +134,10 @@ void FrameBox::paintEvent(QPaintEvent* event) {
   QStyleOptionGroupBox option;
   initStyleOption(&option);
   QRegion styled = event->region();
-  // Drawn whole (on showing), the frame is drawn by the style: working out its
-  // flat inside is left to the first repaint that it can speed up.
-  const bool whole = styled.rectCount() == 1 && styled.boundingRect() == rect();
+  // Drawn whole (on showing, where only its opaque children are left out), the
+  // frame is drawn by the style: working out its flat inside is left to the
+  // first repaint that it can speed up.
+  const bool whole = styled.boundingRect() == rect();
   if (const QRect inside = FlatInsideRect(option, painter, !whole); !inside.isEmpty()) {
     // An opaque fill of plain rectangles: the raster engine's fastest path.
     for (const QRect& rect : styled& inside) painter.fillRect(rect, flat_.fill);

@@ -123,6 +123,16 @@ class WindowLayoutTest : public QObject {
     QVERIFY(qobject_cast<QLineEdit*>(Control("Txtillumination_M1"))->isReadOnly());
   }
 
+  // The window's font stands in for the application's only while the window is
+  // built: message boxes and menus keep the desktop's.
+  void buildingTheWindowLeavesTheApplicationsFont() {
+    const QFont before = QApplication::font();
+    QVERIFY(before != window_->font());
+    app::FrmMain another;
+    QCOMPARE(QApplication::font(), before);
+    QCOMPARE(another.font(), window_->font());
+  }
+
   void startsWithZeroesAndTheFocusInTheFirstField() {
     QCOMPARE(QApplication::focusWidget(), Control("Txtillumination_M0"));
     for (const ui::ControlDesign& design : ui::ControlTable()) {

@@ -1,7 +1,6 @@
 #include "ui/entry_field.h"
 
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -10,6 +9,7 @@
 
 #include "ui/characters.h"
 #include "ui/condensed_font.h"
+#include "ui/fonts.h"
 
 namespace ui {
 namespace {
@@ -46,15 +46,6 @@ bool IsWindowShortcut(const QKeyEvent* event) {
 
 bool IsControlCharacter(QChar c) {
   return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
-}
-
-// Whether the font's own face, without fallback fonts, has every character.
-bool FaceHasEvery(const QFont& font, const QString& text) {
-  const QFontMetrics metrics(font);
-  for (const char32_t c : text.toUcs4()) {
-    if (!metrics.inFontUcs4(c)) return false;
-  }
-  return true;
 }
 
 // The line edit keeps this much room on either side of its text.

@@ -18,16 +18,15 @@ const QStringList kJapaneseSans = {
     QStringLiteral("Droid Sans Fallback"),
 };
 
-// Whether the font's own face has every character the window writes: its
-// captions, values and catalogue are printable ASCII, and some captions are
-// padded with ideographic spaces.
-bool CoversTheWindowsText(const QFont& font) {
-  const QFontMetrics metrics(font);
-  if (!metrics.inFontUcs4(0x3000)) return false;
-  for (char32_t c = 0x20; c < 0x7f; ++c) {
-    if (!metrics.inFontUcs4(c)) return false;
-  }
-  return true;
+// Every character the window writes: its captions, values and catalogue are
+// printable ASCII, and some captions are padded with ideographic spaces.
+const QString& WindowsCharacters() {
+  static const QString characters = [] {
+    QString all = QStringLiteral("\u3000");
+    for (char16_t c = 0x20; c < 0x7f; ++c) all += QChar(c);
+    return all;
+  }();
+  return characters;
 }
 
 // The face asked for by name: the designed one where it is installed, else the
@@ -53,11 +52,18 @@ QFont Face(const QString& family, qreal pointSize, bool bold = false) {
   // first frame. Where the face found lacks some character (none of the faces
   // the package depends on is installed), the fallbacks stay.
   font.setStyleStrategy(QFont::NoFontMerging);
-  if (!CoversTheWindowsText(font)) font.setStyleStrategy(QFont::PreferDefault);
+  if (!FaceHasEvery(font, WindowsCharacters())) font.setStyleStrategy(QFont::PreferDefault);
   return font;
 }
 
 }  // namespace
+
+bool FaceHasEvery(const QFont& font, const QString& text) {
+  const QFontMetrics metrics(font);
+  const QList<uint> characters = text.toUcs4();
+  return std::all_of(characters.begin(), characters.end(),
+                     [&metrics](uint c) { return metrics.inFontUcs4(c); });
+}
 
 void RegisterFontSubstitutes() {
   // MS Gothic is fixed-pitch, MS UI Gothic proportional; IPAGothic and IPAPGothic

@@ -11,12 +11,15 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QStyleHints>
 #include <QTest>
 #include <memory>
 
 #include "app/frm_main.h"
 #include "app/startup.h"
+#include "ui/entry_field.h"
 #include "ui/fitted_label.h"
 #include "ui/fonts.h"
 #include "ui/frame_box.h"
@@ -81,6 +84,24 @@ QImage InStrips(QWidget& widget, int width, Qt::Orientation orientation) {
     widget.render(&image, strip.topLeft(), QRegion(strip));
   }
   return image;
+}
+
+// The caret stays on: blinking, it would change a field between a key's repaint
+// and a comparison, as it does on a slow (sanitized) build.
+auto CaretKeptOn() {
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const int flashTime = hints->cursorFlashTime();
+  hints->setCursorFlashTime(0);
+  return qScopeGuard([hints, flashTime] { hints->setCursorFlashTime(flashTime); });
+}
+
+// Whether what the window has handed to the screen, its backing store's image,
+// is what painting the whole window gives.
+bool ScreenShowsWhole(QWidget& window) {
+  const QPaintDevice* device = window.backingStore()->paintDevice();
+  if (device->devType() != int(QInternal::Image)) return false;
+  const QImage screen = static_cast<const QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+  return screen == window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Strips in columns and in rows.
@@ -276,12 +297,7 @@ class PaintingTest : public QObject {
   // may reach): what is on the screen after each key is what painting the whole
   // window gives.
   void screenAfterEachKeyAsWhole() {
-    // The caret stays on: blinking, it would change the field between a key's
-    // repaint and the comparison, as it does on a slow (sanitized) build.
-    QStyleHints* hints = QGuiApplication::styleHints();
-    const int flashTime = hints->cursorFlashTime();
-    hints->setCursorFlashTime(0);
-    const auto restore = qScopeGuard([hints, flashTime] { hints->setCursorFlashTime(flashTime); });
+    const auto restore = CaretKeptOn();
     app::FrmMain window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -301,14 +317,102 @@ class PaintingTest : public QObject {
         QTest::keyClicks(field, key);
       }
       QCoreApplication::processEvents();
-      // What the window has handed to the screen: its backing store's image.
-      const QPaintDevice* device = window.backingStore()->paintDevice();
-      QCOMPARE(device->devType(), int(QInternal::Image));
-      const QImage screen =
-          static_cast<const QImage*>(device)->convertToFormat(QImage::Format_RGB32);
-      const QImage whole = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-      QCOMPARE(screen.size(), whole.size());
-      QVERIFY2(screen == whole, qPrintable(field->objectName() + " after '" + key + "'"));
+      QVERIFY2(ScreenShowsWhole(window), qPrintable(field->objectName() + " after '" + key + "'"));
+    }
+  }
+
+  // A key repaints its values and the text inside its field only; whatever else
+  // changes around them before the repaint comes out as when painted whole.
+  void keyWithItsSurroundingsAsWhole_data() {
+    QTest::addColumn<int>("change");
+    QTest::newRow("a value set as a plain label") << 0;
+    QTest::newRow("a value disabled") << 1;
+    QTest::newRow("a line shown across a value") << 2;
+    QTest::newRow("the frame's colour") << 3;
+    QTest::newRow("the field recoloured by its change handler") << 4;
+  }
+
+  void keyWithItsSurroundingsAsWhole() {
+    QFETCH(int, change);
+    const auto restore = CaretKeptOn();
+    app::FrmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* length = window.findChild<QLineEdit*>(QStringLiteral("Txt_ang_L"));
+    auto* focal = window.findChild<ui::EntryField*>(QStringLiteral("Txt_ang_f"));
+    auto* value = window.findChild<QLabel*>(QStringLiteral("Lbl_angle_2(3)"));
+    QVERIFY(length != nullptr && focal != nullptr && value != nullptr);
+    QTest::keyClicks(length, QStringLiteral("10"));
+    QTest::keyClicks(focal, QStringLiteral("4"));
+    QCoreApplication::processEvents();
+    if (change == 4) {
+      QObject::connect(focal, &ui::EntryField::Change, focal, [focal] {
+        QPalette palette = focal->palette();
+        // The frame's outline follows the window colour.
+        palette.setColor(QPalette::Window, Qt::red);
+        focal->setPalette(palette);
+      });
+    }
+    // The key and the change reach the screen in one repaint.
+    QTest::keyClick(focal, Qt::Key_5);
+    QWidget* frame = value->parentWidget();
+    if (change == 0) value->setText(QStringLiteral("0"));
+    if (change == 1) value->setEnabled(false);
+    if (change == 2) {
+      auto* line = new QWidget(frame);
+      line->setAutoFillBackground(true);
+      line->setPalette(QPalette(Qt::black));
+      line->setGeometry(value->x() + value->width() / 2, value->y(), 1, value->height());
+      line->lower();
+      line->show();
+    }
+    if (change == 3) {
+      QPalette palette = frame->palette();
+      palette.setColor(QPalette::Window, Qt::yellow);
+      frame->setPalette(palette);
+    }
+    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+    QVERIFY(ScreenShowsWhole(window));
+  }
+
+  // Inside its frame a field's panel is laid down from kept pixels, and only
+  // there: the field looks as the base style draws it, focused or not, on an
+  // entry or an output field, painted whole or only inside.
+  void fieldInsideItsFrameAsDrawnByTheStyle_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("entry") << "Txt_ang_f" << false;
+    QTest::newRow("focused entry") << "Txt_ang_f" << true;
+    QTest::newRow("output") << "Txtillumination_M1" << false;
+  }
+
+  void fieldInsideItsFrameAsDrawnByTheStyle() {
+    QFETCH(QString, name);
+    QFETCH(bool, focused);
+    app::FrmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* field = window.findChild<QLineEdit*>(name);
+    QVERIFY(field != nullptr);
+    if (focused) field->setFocus();
+    QTRY_COMPARE(field->hasFocus(), focused);
+    // As the window's style's own base draws it, frame and all.
+    const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
+    field->setStyle(base.get());
+    const QImage whole = Whole(*field);
+    field->setStyle(nullptr);
+    QCOMPARE(Whole(*field), whole);
+    for (int inset = 2; inset <= 4; ++inset) {
+      const QRect inside = field->rect().adjusted(inset, inset, -inset, -inset);
+      QImage image = Blank(*field);
+      field->render(&image, inside.topLeft(), QRegion(inside));
+      QImage expected = Blank(*field);
+      {
+        QPainter painter(&expected);
+        painter.setClipRect(inside);
+        painter.drawImage(0, 0, whole);
+      }
+      QVERIFY2(image == expected, qPrintable(QStringLiteral("inset %1").arg(inset)));
     }
   }
 

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -70,12 +71,21 @@ void EntryField::OnTextChanged(const QString& text) {
   // text); only a different text is a change.
   if (text == lastText_) return;
   lastText_ = text;
+  // The handlers' repaints of the field, and its refitting, go through.
+  const bool resumed = repaints_ == Repaints::Held;
+  if (resumed) HoldRepaints(Repaints::Resumed);
   // Fitted before the handlers run: a nested write fits its own text last.
   FitText();
   // Whatever changed the text, if neither a typed key nor the program did, the
   // user did.
   if (programWrites_ == 0 && typedKeys_ == 0) emit UserEdit();
   emit Change();
+  if (resumed && repaints_ == Repaints::Resumed) HoldRepaints(Repaints::Held);
+}
+
+void EntryField::HoldRepaints(Repaints repaints) {
+  repaints_ = repaints;
+  setAttribute(Qt::WA_UpdatesDisabled, repaints == Repaints::Held);
 }
 
 void EntryField::WriteText(const QString& text) {
@@ -84,12 +94,16 @@ void EntryField::WriteText(const QString& text) {
   setText(text);
 }
 
-void EntryField::FitText() {
+QRect EntryField::TextRect() const {
   QStyleOptionFrame option;
   initStyleOption(&option);
-  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-  const QMargins margins = textMargins();
-  const int width = contents.width() - margins.left() - margins.right() - 2 * kLineEditTextMargin;
+  return style()
+      ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+      .marginsRemoved(textMargins());
+}
+
+void EntryField::FitText() {
+  const int width = TextRect().width() - 2 * kLineEditTextMargin;
   QFont condensed = font();
   // The window's faces go without fallback fonts. A field also shows what the
   // user pastes: a character its face lacks is drawn from another font, not as
@@ -120,6 +134,16 @@ void EntryField::WriteTextExemptFromLengthRule(const QString& text) {
 void EntryField::ApplyKeyCode(KeyCode keyCode, const QString& typed) {
   if (keyCode == kDiscardKey) return;
   const QScopedValueRollback typing(typedKeys_, typedKeys_ + 1);
+  // Qt repaints the whole field, frame and all, when its text or caret changes;
+  // a typed key changes only what stands inside the frame. Qt's repaints are held
+  // while it edits, and the text's rectangle is repainted once it is done.
+  const bool hold = repaints_ == Repaints::None && updatesEnabled();
+  if (hold) HoldRepaints(Repaints::Held);
+  const auto release = qScopeGuard([this, hold] {
+    if (!hold) return;
+    HoldRepaints(Repaints::None);
+    update(TextRect());
+  });
   if (keyCode == kBackspaceKey) {
     if (hasSelectedText()) {
       del();

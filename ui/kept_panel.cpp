@@ -59,6 +59,9 @@ bool KeptPanels::Draw(const QStyleOptionFrame& option, QPainter& painter, const 
   const QRectF onDevice = device.mapRect(QRectF(option.rect));
   const QRect whole = onDevice.toRect();
   if (QRectF(whole) != onDevice) return false;
+  // A paint of the whole field (as on showing) reaches its frame: the style
+  // draws it, and nothing is kept for it yet.
+  if (painted.boundingRect().contains(whole)) return false;
   const Panel::Drawing drawing{.widget = widget,
                                .size = option.rect.size(),
                                .pixelRatio = device.m11(),

@@ -76,6 +76,9 @@ void EntryField::OnTextChanged(const QString& text) {
   if (resumed) HoldRepaints(Repaints::Resumed);
   // Fitted before the handlers run: a nested write fits its own text last.
   FitText();
+  // A typed character reaches the screen before the handlers work out what
+  // follows from it: the field's text is painted now, the rest as usual.
+  if (resumed) repaint(TextRect());
   // Whatever changed the text, if neither a typed key nor the program did, the
   // user did.
   if (programWrites_ == 0 && typedKeys_ == 0) emit UserEdit();

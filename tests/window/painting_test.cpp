@@ -375,6 +375,36 @@ class PaintingTest : public QObject {
     QVERIFY(ScreenShowsWhole(window));
   }
 
+  // A typed character is on the screen before the change handlers run: the
+  // field's text is painted ahead of the values that follow from it.
+  void typedCharacterOnTheScreenBeforeItsResults() {
+    const auto restore = CaretKeptOn();
+    app::FrmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* focal = window.findChild<ui::EntryField*>(QStringLiteral("Txt_ang_f"));
+    QVERIFY(focal != nullptr);
+    QTest::keyClicks(focal, QStringLiteral("4"));
+    QCoreApplication::processEvents();
+    int checked = 0;
+    QObject::connect(focal, &ui::EntryField::Change, focal, [&] {
+      ++checked;
+      const QImage& screen = *static_cast<const QImage*>(window.backingStore()->paintDevice());
+      const qreal ratio = screen.devicePixelRatio();
+      // Inside the frame, where the field's pixels are its own.
+      const QRect inside = focal->rect().adjusted(2, 2, -2, -2);
+      const QRect onScreen(QPointF(focal->mapTo(&window, inside.topLeft()) * ratio).toPoint(),
+                           QSizeF(inside.size() * ratio).toSize());
+      QImage fresh = Blank(*focal);
+      focal->render(&fresh);
+      const QRect inFresh(QPointF(inside.topLeft() * ratio).toPoint(), onScreen.size());
+      QCOMPARE(screen.copy(onScreen).convertToFormat(QImage::Format_RGB32),
+               fresh.copy(inFresh).convertToFormat(QImage::Format_RGB32));
+    });
+    QTest::keyClick(focal, Qt::Key_5);
+    QCOMPARE(checked, 1);
+  }
+
   // Inside its frame a field's panel is laid down from kept pixels, and only
   // there: the field looks as the base style draws it, focused or not, on an
   // entry or an output field, painted whole or only inside.

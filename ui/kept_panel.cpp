@@ -49,6 +49,14 @@ bool KeptPanels::Draw(const QStyleOptionFrame& option, QPainter& painter, const 
                       const QStyle& style) {
   const QPaintEngine* engine = painter.paintEngine();
   if (engine == nullptr || widget == nullptr || painter.hasClipping()) return false;
+  // Kept in the backing stores' own formats, where laying the pixels down copies
+  // them; on anything else (a printer, a 16-bit image) the style draws.
+  const QPaintDevice* target = engine->paintDevice();
+  if (target == nullptr || target->devType() != QInternal::Image) return false;
+  const QImage::Format format = static_cast<const QImage*>(target)->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) {
+    return false;
+  }
   // The part being painted, in device pixels; none set means the whole device.
   const QRegion painted = engine->systemClip();
   if (painted.isEmpty()) return false;

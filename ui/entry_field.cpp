@@ -83,7 +83,7 @@ void EntryField::OnTextChanged(const QString& text) {
   // user did.
   if (programWrites_ == 0 && typedKeys_ == 0) emit UserEdit();
   emit Change();
-  if (resumed && repaints_ == Repaints::Resumed) HoldRepaints(Repaints::Held);
+  if (resumed) HoldRepaints(Repaints::Held);
 }
 
 void EntryField::HoldRepaints(Repaints repaints) {

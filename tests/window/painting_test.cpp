@@ -95,13 +95,18 @@ auto CaretKeptOn() {
   return qScopeGuard([hints, flashTime] { hints->setCursorFlashTime(flashTime); });
 }
 
-// Whether what the window has handed to the screen, its backing store's image,
-// is what painting the whole window gives.
-bool ScreenShowsWhole(QWidget& window) {
+// What the window has handed to the screen: its backing store's image.
+QImage Screen(QWidget& window) {
   const QPaintDevice* device = window.backingStore()->paintDevice();
-  if (device->devType() != int(QInternal::Image)) return false;
-  const QImage screen = static_cast<const QImage*>(device)->convertToFormat(QImage::Format_RGB32);
-  return screen == window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  if (device->devType() != int(QInternal::Image)) return {};
+  return static_cast<const QImage*>(device)->convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether the screen shows what painting the whole window gives.
+bool ScreenShowsWhole(QWidget& window) {
+  const QImage screen = Screen(window);
+  return !screen.isNull() &&
+         screen == window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Strips in columns and in rows.
@@ -389,8 +394,9 @@ class PaintingTest : public QObject {
     int checked = 0;
     QObject::connect(focal, &ui::EntryField::Change, focal, [&] {
       ++checked;
-      const QImage& screen = *static_cast<const QImage*>(window.backingStore()->paintDevice());
-      const qreal ratio = screen.devicePixelRatio();
+      const QImage screen = Screen(window);
+      QVERIFY(!screen.isNull());
+      const qreal ratio = focal->devicePixelRatioF();
       // Inside the frame, where the field's pixels are its own.
       const QRect inside = focal->rect().adjusted(2, 2, -2, -2);
       const QRect onScreen(QPointF(focal->mapTo(&window, inside.topLeft()) * ratio).toPoint(),
@@ -398,8 +404,7 @@ class PaintingTest : public QObject {
       QImage fresh = Blank(*focal);
       focal->render(&fresh);
       const QRect inFresh(QPointF(inside.topLeft() * ratio).toPoint(), onScreen.size());
-      QCOMPARE(screen.copy(onScreen).convertToFormat(QImage::Format_RGB32),
-               fresh.copy(inFresh).convertToFormat(QImage::Format_RGB32));
+      QCOMPARE(screen.copy(onScreen), fresh.copy(inFresh).convertToFormat(QImage::Format_RGB32));
     });
     QTest::keyClick(focal, Qt::Key_5);
     QCOMPARE(checked, 1);

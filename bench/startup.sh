@@ -9,6 +9,12 @@
 #
 # paint: to the first Paint event of the window; frame: to the end of that
 # event-loop turn, the controls painted and the frame handed to the X server.
+# When build/bench/first_pixels_probe is built (it needs the X11 and Xdamage
+# headers), each launch also times what the server shows: first: the window's
+# first pixels on the server; whole: the whole first frame there. These are
+# counted alike for both programs, wherever the pixels travel: the minimal window
+# hands its frame over through shared memory, which the server copies after the
+# program has stopped its own clock; the program sends it over the connection.
 # --session-bus: both run with a private D-Bus session bus, as on a desktop.
 # Without one, every Qt program starts dbus-launch to look for a bus when its
 # accessibility bridge first connects, and waits for it.
@@ -25,21 +31,35 @@ runs=${1:-25}
 build=${2:-$root/build}
 program=$build/bench/focimetra_startup_probe
 minimal=$build/bench/minimal_window_probe
+on_server=$build/bench/first_pixels_probe
 # shellcheck source=bench/virtual_display.sh
 source "$root/bench/virtual_display.sh"
 require_built "$program" "$minimal"
 begin_session
 if $session_bus; then start_session_bus; fi
 
-# One launch; appends "paint frame" in milliseconds to the program's file.
+# One launch; appends "paint frame [first whole]" in milliseconds to the
+# program's file.
 launch() {
-  local exe=$1 out
-  out=$(FOCIMETRA_BENCH_T0=$EPOCHREALTIME "$exe" 2>>"$work/stderr.log")
+  local exe=$1 out figures
+  if [[ -x $on_server ]]; then
+    out=$("$on_server" "$exe" 2>>"$work/stderr.log") || true
+  else
+    out=$(FOCIMETRA_BENCH_T0=$EPOCHREALTIME "$exe" 2>>"$work/stderr.log")
+  fi
   [[ $out =~ paint_ms=([0-9.]+)\ frame_ms=([0-9.]+) ]] || {
     echo "startup.sh: no figure from $exe: $out" >&2
     exit 1
   }
-  echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}" >>"$work/$(basename "$exe").times"
+  figures="${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+  if [[ -x $on_server ]]; then
+    [[ $out =~ first_ms=([0-9.]+)\ whole_ms=([0-9.]+) ]] || {
+      echo "startup.sh: the server saw no whole frame from $exe: $out" >&2
+      exit 1
+    }
+    figures+=" ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+  fi
+  echo "$figures" >>"$work/$(basename "$exe").times"
 }
 
 launch "$minimal" && launch "$program"  # fills the page cache and the font cache
@@ -58,8 +78,10 @@ stats() {
 
 echo "start-up under Xvfb$($session_bus && echo " with a session bus"), $runs launches each (ms)"
 printf '%-22s %-7s %8s %8s %8s\n' program measure median min max
-for column in 1 2; do
-  name=$([[ $column == 1 ]] && echo paint || echo frame)
+names=(paint frame)
+if [[ -x $on_server ]]; then names+=(first whole); fi
+for column in $(seq ${#names[@]}); do
+  name=${names[column - 1]}
   read -r pm pmin pmax <<<"$(stats "$work/$(basename "$program").times" "$column")"
   read -r mm mmin mmax <<<"$(stats "$work/$(basename "$minimal").times" "$column")"
   printf '%-22s %-7s %8s %8s %8s\n' focimetra "$name" "$pm" "$pmin" "$pmax"

@@ -1,0 +1,139 @@
+// Start-up as the X server sees it: launches a program and times, from the
+// launch, the first DAMAGE event inside its window (its first pixels on the
+// server) and the moment the damage covers the whole window (the whole first
+// frame on the server). What a program measures of itself stops when it has
+// handed its frame over; through shared memory the server has yet to copy it,
+// over the connection it has already read most of it. Here both are counted
+// alike, up to the pixels being the window's.
+//
+//   first_pixels_probe PROGRAM [ARGUMENTS...]
+//
+// The program gets FOCIMETRA_BENCH_T0 (the launch, in seconds since the epoch)
+// and FOCIMETRA_BENCH_STAY (its first-paint probe reports without quitting),
+// and is ended once the whole frame is there. Prints what the program printed
+// and then
+//   first_ms=F whole_ms=W
+// The window is the first top-level window mapped after the launch (damage
+// before that, such as the root's background repainted, is not its), and the
+// frame is whole once the damage inside it covers all of it.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
+constexpr Milliseconds kTimeout{10000};
+
+pid_t Launch(char* argv[]) {
+  const double since =
+      std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+  const std::string launched = std::to_string(since);
+  const pid_t child = fork();
+  if (child == 0) {
+    setenv("FOCIMETRA_BENCH_T0", launched.c_str(), 1);
+    setenv("FOCIMETRA_BENCH_STAY", "1", 1);
+    execv(argv[0], argv);
+    std::perror("first_pixels_probe: exec");
+    _exit(127);
+  }
+  return child;
+}
+
+// The part of the mapped window on the screen: nothing is drawn beyond it.
+XRectangle Bounds(Display* x, Window window) {
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(x, window, &attributes);
+  const int right = std::min(attributes.x + attributes.width, XDisplayWidth(x, XDefaultScreen(x)));
+  const int bottom =
+      std::min(attributes.y + attributes.height, XDisplayHeight(x, XDefaultScreen(x)));
+  const int left = std::max(attributes.x, 0);
+  const int top = std::max(attributes.y, 0);
+  return {static_cast<short>(left), static_cast<short>(top),
+          static_cast<unsigned short>(std::max(right - left, 1)),
+          static_cast<unsigned short>(std::max(bottom - top, 1))};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: first_pixels_probe PROGRAM [ARGUMENTS...]\n");
+    return 2;
+  }
+  Display* x = XOpenDisplay(nullptr);
+  int damageEvent = 0;
+  int damageError = 0;
+  if (x == nullptr || !XDamageQueryExtension(x, &damageEvent, &damageError)) {
+    std::fprintf(stderr, "first_pixels_probe: no X display with DAMAGE\n");
+    return 2;
+  }
+  const Window root = XDefaultRootWindow(x);
+  XSelectInput(x, root, SubstructureNotifyMask);
+  XDamageCreate(x, root, XDamageReportRawRectangles);
+  XSync(x, False);
+
+  std::fflush(stdout);
+  const Clock::time_point launched = Clock::now();
+  const pid_t child = Launch(argv + 1);
+  Region damaged = XCreateRegion();
+  Region windowArea = XCreateRegion();
+  Window window = 0;
+  XRectangle bounds{};
+  double first = -1;
+  double whole = -1;
+  while (whole < 0 && Clock::now() - launched < kTimeout) {
+    while (whole < 0 && XPending(x) > 0) {
+      XEvent event;
+      XNextEvent(x, &event);
+      if (window == 0) {
+        if (event.type == MapNotify && !event.xmap.override_redirect) {
+          window = event.xmap.window;
+          bounds = Bounds(x, window);
+          XUnionRectWithRegion(&bounds, windowArea, windowArea);
+        }
+        continue;
+      }
+      if (event.type != damageEvent + XDamageNotify) continue;
+      XRectangle area = reinterpret_cast<const XDamageNotifyEvent&>(event).area;
+      const double ms = Milliseconds(Clock::now() - launched).count();
+      Region part = XCreateRegion();
+      XUnionRectWithRegion(&area, part, part);
+      XIntersectRegion(part, windowArea, part);
+      const bool inside = !XEmptyRegion(part);
+      XUnionRegion(damaged, part, damaged);
+      XDestroyRegion(part);
+      if (!inside) continue;
+      if (first < 0) first = ms;
+      if (XRectInRegion(damaged, bounds.x, bounds.y, bounds.width, bounds.height) == RectangleIn) {
+        whole = ms;
+      }
+    }
+    pollfd fd{XConnectionNumber(x), POLLIN, 0};
+    if (whole < 0) poll(&fd, 1, 20);
+  }
+  kill(child, SIGTERM);
+  waitpid(child, nullptr, 0);
+  XDestroyRegion(damaged);
+  XDestroyRegion(windowArea);
+  XCloseDisplay(x);
+  if (whole < 0) {
+    std::fprintf(stderr, "first_pixels_probe: no whole first frame within %.0f ms\n",
+                 kTimeout.count());
+    return 1;
+  }
+  std::printf("first_ms=%.2f whole_ms=%.2f\n", first, whole);
+  return 0;
+}

@@ -10,8 +10,9 @@
 //
 // The program gets FOCIMETRA_BENCH_T0 (the launch, in seconds since the epoch)
 // and FOCIMETRA_BENCH_STAY (its first-paint probe reports without quitting),
-// and is ended once the whole frame is there. Prints what the program printed
-// and then
+// and is ended once the whole frame is there and it has reported its own
+// figures (which may come before or after). Prints what the program printed and
+// then
 //   first_ms=F whole_ms=W
 // The window is the first top-level window mapped after the launch (damage
 // before that, such as the root's background repainted, is not its), and the
@@ -37,7 +38,8 @@ using Milliseconds = std::chrono::duration<double, std::milli>;
 
 constexpr Milliseconds kTimeout{10000};
 
-pid_t Launch(char* argv[]) {
+// Starts the program with its standard output on `output`.
+pid_t Launch(char* argv[], int output) {
   const double since =
       std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
   const std::string launched = std::to_string(since);
@@ -45,6 +47,7 @@ pid_t Launch(char* argv[]) {
   if (child == 0) {
     setenv("FOCIMETRA_BENCH_T0", launched.c_str(), 1);
     setenv("FOCIMETRA_BENCH_STAY", "1", 1);
+    dup2(output, STDOUT_FILENO);
     execv(argv[0], argv);
     std::perror("first_pixels_probe: exec");
     _exit(127);
@@ -85,16 +88,27 @@ int main(int argc, char* argv[]) {
   XDamageCreate(x, root, XDamageReportRawRectangles);
   XSync(x, False);
 
-  std::fflush(stdout);
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) {
+    std::perror("first_pixels_probe: pipe");
+    return 2;
+  }
   const Clock::time_point launched = Clock::now();
-  const pid_t child = Launch(argv + 1);
+  const pid_t child = Launch(argv + 1, pipeEnds[1]);
+  close(pipeEnds[1]);
+  std::string reported;  // the program's output
+  bool ended = false;    // its output closed
+  bool exited = false;
   Region damaged = XCreateRegion();
   Region windowArea = XCreateRegion();
   Window window = 0;
   XRectangle bounds{};
   double first = -1;
   double whole = -1;
-  while (whole < 0 && Clock::now() - launched < kTimeout) {
+  const auto done = [&] {
+    return whole >= 0 && (ended || reported.find('\n') != std::string::npos);
+  };
+  while (!done() && Clock::now() - launched < kTimeout) {
     while (whole < 0 && XPending(x) > 0) {
       XEvent event;
       XNextEvent(x, &event);
@@ -121,19 +135,34 @@ int main(int argc, char* argv[]) {
         whole = ms;
       }
     }
-    pollfd fd{XConnectionNumber(x), POLLIN, 0};
-    if (whole < 0) poll(&fd, 1, 20);
+    if (done()) break;
+    pollfd fds[2] = {{XConnectionNumber(x), POLLIN, 0}, {pipeEnds[0], POLLIN, 0}};
+    poll(fds, ended ? 1 : 2, 20);
+    if (!ended && (fds[1].revents & (POLLIN | POLLHUP)) != 0) {
+      char buffer[512];
+      const ssize_t got = read(pipeEnds[0], buffer, sizeof buffer);
+      if (got > 0) reported.append(buffer, static_cast<std::size_t>(got));
+      if (got <= 0) ended = true;
+    }
+    // A program that ended before its window was whole will not draw it.
+    if (ended && waitpid(child, nullptr, WNOHANG) == child) {
+      exited = true;
+      break;
+    }
   }
-  kill(child, SIGTERM);
-  waitpid(child, nullptr, 0);
+  if (!exited) {
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+  }
+  close(pipeEnds[0]);
   XDestroyRegion(damaged);
   XDestroyRegion(windowArea);
   XCloseDisplay(x);
   if (whole < 0) {
-    std::fprintf(stderr, "first_pixels_probe: no whole first frame within %.0f ms\n",
-                 kTimeout.count());
+    std::fprintf(stderr, "first_pixels_probe: no whole first frame%s\n",
+                 exited ? " before the program ended" : " within the time allowed");
     return 1;
   }
-  std::printf("first_ms=%.2f whole_ms=%.2f\n", first, whole);
+  std::printf("%sfirst_ms=%.2f whole_ms=%.2f\n", reported.c_str(), first, whole);
   return 0;
 }

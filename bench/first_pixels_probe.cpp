@@ -25,11 +25,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "bench/window_bounds.h"
 
 namespace {
 
@@ -53,20 +54,6 @@ pid_t Launch(char* argv[], int output) {
     _exit(127);
   }
   return child;
-}
-
-// The part of the mapped window on the screen: nothing is drawn beyond it.
-XRectangle Bounds(Display* x, Window window) {
-  XWindowAttributes attributes{};
-  XGetWindowAttributes(x, window, &attributes);
-  const int right = std::min(attributes.x + attributes.width, XDisplayWidth(x, XDefaultScreen(x)));
-  const int bottom =
-      std::min(attributes.y + attributes.height, XDisplayHeight(x, XDefaultScreen(x)));
-  const int left = std::max(attributes.x, 0);
-  const int top = std::max(attributes.y, 0);
-  return {static_cast<short>(left), static_cast<short>(top),
-          static_cast<unsigned short>(std::max(right - left, 1)),
-          static_cast<unsigned short>(std::max(bottom - top, 1))};
 }
 
 }  // namespace
@@ -115,7 +102,7 @@ int main(int argc, char* argv[]) {
       if (window == 0) {
         if (event.type == MapNotify && !event.xmap.override_redirect) {
           window = event.xmap.window;
-          bounds = Bounds(x, window);
+          bounds = bench::WindowOnScreen(x, window);
           XUnionRectWithRegion(&bounds, windowArea, windowArea);
         }
         continue;

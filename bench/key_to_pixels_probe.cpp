@@ -28,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/window_bounds.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -51,20 +53,6 @@ struct Server {
   Display* x = nullptr;
   int damageEvent = 0;
 };
-
-// The window's rectangle on the root window, asked for once per batch: a round
-// trip per damage event would add to every figure.
-XRectangle Bounds(Display* x, Window window) {
-  Window child = 0;
-  int left = 0;
-  int top = 0;
-  XTranslateCoordinates(x, window, XDefaultRootWindow(x), 0, 0, &left, &top, &child);
-  XWindowAttributes attributes{};
-  XGetWindowAttributes(x, window, &attributes);
-  return {static_cast<short>(left), static_cast<short>(top),
-          static_cast<unsigned short>(attributes.width),
-          static_cast<unsigned short>(attributes.height)};
-}
 
 bool Overlap(const XRectangle& a, const XRectangle& b) {
   return a.x < b.x + b.width && a.x + a.width > b.x && a.y < b.y + b.height && a.y + a.height > b.y;
@@ -156,7 +144,7 @@ int main(int argc, char* argv[]) {
       XRaiseWindow(d.x, target.window);
       XSetInputFocus(d.x, target.window, RevertToParent, CurrentTime);
       XSync(d.x, False);
-      const XRectangle bounds = Bounds(d.x, target.window);
+      const XRectangle bounds = bench::WindowOnScreen(d.x, target.window);
       Settle(d, bounds);
       for (long i = 0; i < batch; ++i) {
         const Clock::time_point pressed = Clock::now();

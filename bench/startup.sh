@@ -32,6 +32,8 @@ build=${2:-$root/build}
 program=$build/bench/focimetra_startup_probe
 minimal=$build/bench/minimal_window_probe
 on_server=$build/bench/first_pixels_probe
+timed_on_server=false
+if [[ -x $on_server ]]; then timed_on_server=true; fi
 # shellcheck source=bench/virtual_display.sh
 source "$root/bench/virtual_display.sh"
 require_built "$program" "$minimal"
@@ -42,7 +44,7 @@ if $session_bus; then start_session_bus; fi
 # program's file.
 launch() {
   local exe=$1 out figures
-  if [[ -x $on_server ]]; then
+  if $timed_on_server; then
     out=$("$on_server" "$exe" 2>>"$work/stderr.log") || true
   else
     out=$(FOCIMETRA_BENCH_T0=$EPOCHREALTIME "$exe" 2>>"$work/stderr.log")
@@ -52,7 +54,7 @@ launch() {
     exit 1
   }
   figures="${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
-  if [[ -x $on_server ]]; then
+  if $timed_on_server; then
     [[ $out =~ first_ms=([0-9.]+)\ whole_ms=([0-9.]+) ]] || {
       echo "startup.sh: the server saw no whole frame from $exe: $out" >&2
       exit 1
@@ -79,7 +81,7 @@ stats() {
 echo "start-up under Xvfb$($session_bus && echo " with a session bus"), $runs launches each (ms)"
 printf '%-22s %-7s %8s %8s %8s\n' program measure median min max
 names=(paint frame)
-if [[ -x $on_server ]]; then names+=(first whole); fi
+if $timed_on_server; then names+=(first whole); fi
 for column in $(seq ${#names[@]}); do
   name=${names[column - 1]}
   read -r pm pmin pmax <<<"$(stats "$work/$(basename "$program").times" "$column")"

@@ -54,10 +54,6 @@ struct Server {
   int damageEvent = 0;
 };
 
-bool Overlap(const XRectangle& a, const XRectangle& b) {
-  return a.x < b.x + b.width && a.x + a.width > b.x && a.y < b.y + b.height && a.y + a.height > b.y;
-}
-
 // Waits up to `limit` for a damage event inside the window; true when one came.
 bool WaitForDamage(const Server& d, const XRectangle& window, Milliseconds limit) {
   const Clock::time_point end = Clock::now() + std::chrono::duration_cast<Clock::duration>(limit);
@@ -67,7 +63,7 @@ bool WaitForDamage(const Server& d, const XRectangle& window, Milliseconds limit
       XNextEvent(d.x, &event);
       if (event.type != d.damageEvent + XDamageNotify) continue;
       const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
-      if (Overlap(window, damage.area)) return true;
+      if (bench::Overlap(window, damage.area)) return true;
     }
     const Milliseconds left = end - Clock::now();
     if (left.count() <= 0) return false;

@@ -26,4 +26,8 @@ inline XRectangle WindowOnScreen(Display* x, Window window) {
           static_cast<unsigned short>(std::max(bottom - top, 1))};
 }
 
+inline bool Overlap(const XRectangle& a, const XRectangle& b) {
+  return a.x < b.x + b.width && a.x + a.width > b.x && a.y < b.y + b.height && a.y + a.height > b.y;
+}
+
 }  // namespace bench

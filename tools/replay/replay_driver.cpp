@@ -35,6 +35,7 @@ bool ReplayDriver::eventFilter(QObject* watched, QEvent* event) {
     if (auto* box = qobject_cast<QMessageBox*>(watched)) {
       out_ << "message\t-\t" << box->text() << '\n';
       out_.flush();
+      ++boxesShown_;
       QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
     }
   }
@@ -62,13 +63,17 @@ void ReplayDriver::Focus(const QString& name) {
   control.setFocus(Qt::TabFocusReason);
 }
 
+void ReplayDriver::Reactivate() {
+  // A closed message box leaves the window to be activated again, as a window
+  // manager would; the focus then returns to the control that had it.
+  if (QApplication::activeWindow() == &window_) return;
+  window_.activateWindow();
+  if (!QTest::qWaitForWindowActive(&window_)) throw ReplayError("the window is not active");
+}
+
 QWidget& ReplayDriver::KeyTarget() {
-  // A message box closed during the last key leaves the window to be activated
-  // again, as a window manager would; the focus then returns to its field.
-  if (QApplication::activeWindow() != &window_) {
-    window_.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window_)) throw ReplayError("the window is not active");
-  }
+  // A key of a typed text may have raised a message box before the next one.
+  Reactivate();
   QWidget* target = QApplication::focusWidget();
   if (target == nullptr) throw ReplayError("no control has the focus");
   return *target;
@@ -140,6 +145,7 @@ void ReplayDriver::Screenshot(const QString& path) {
 }
 
 void ReplayDriver::Run(const ScriptLine& line) {
+  const int boxesBefore = boxesShown_;
   const QString& action = line.action;
   // NAME TEXT actions keep the text after NAME whole, spaces included.
   if (action == QLatin1String("focus")) {
@@ -167,7 +173,10 @@ void ReplayDriver::Run(const ScriptLine& line) {
   } else {
     throw ReplayError("unknown action \"" + action.toStdString() + "\"");
   }
+  // Queued work, such as the warning on a pasted focal length, finishes within its
+  // line, and the next line starts where a desktop would leave the window.
   QCoreApplication::processEvents();
+  if (boxesShown_ != boxesBefore) Reactivate();
   out_.flush();
 }
 

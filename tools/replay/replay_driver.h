@@ -39,6 +39,7 @@ class ReplayDriver : public QObject {
   QWidget& Control(const QString& name) const;
   QWidget& UsableControl(const QString& name) const;
   void Focus(const QString& name);
+  void Reactivate();
   QWidget& KeyTarget();
   void SendKey(Qt::Key key, const QString& text);
   void PressCharacter(const QString& character);
@@ -50,6 +51,7 @@ class ReplayDriver : public QObject {
 
   app::FrmMain& window_;
   QTextStream& out_;
+  int boxesShown_ = 0;  // message boxes reported so far
 };
 
 }  // namespace tools

@@ -24,15 +24,6 @@ bool FuzzSession::Start() {
 }
 
 QStringList FuzzSession::Step(const Action& action) {
-  // A message box takes the activation while it is up; a user would be back in the
-  // window once it closes.
-  if (QApplication::activeWindow() != window_.get()) {
-    ++reactivations_;
-    window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_.get())) {
-      return {QStringLiteral("(w) the window does not become active again")};
-    }
-  }
   invariants_->Before(action);
   const int boxesBefore = closer_.Closed();
   const auto start = std::chrono::steady_clock::now();
@@ -43,6 +34,15 @@ QStringList FuzzSession::Step(const Action& action) {
   if (seconds > slowest_) {
     slowest_ = seconds;
     slowestAction_ = action;
+  }
+  // A message box takes the activation while it is up; a desktop gives it back to
+  // the window once the box closes, before the user does anything else.
+  if (QApplication::activeWindow() != window_.get()) {
+    ++reactivations_;
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get())) {
+      return {QStringLiteral("(w) the window does not become active again")};
+    }
   }
   QStringList problems = invariants_->Check();
   if (seconds > kActionTimeLimitSeconds) {

@@ -213,10 +213,19 @@ QString WindowInvariants::CheckDensityNotes() const {
   return problem;
 }
 
+QString WindowInvariants::CheckFocus() const {
+  if (!window_.isVisible()) return {};
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus != nullptr && window_.isAncestorOf(focus)) return {};
+  return QStringLiteral("(i) the focus is on %1, not on a control of the window")
+      .arg(focus == nullptr ? QStringLiteral("nothing") : focus->objectName());
+}
+
 QStringList WindowInvariants::Check() {
   QStringList problems;
-  for (const QString& problem : {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat(),
-                                 CheckWholeTexts(), CheckCaret(), CheckDensityNotes()}) {
+  for (const QString& problem :
+       {CheckTypedFields(), CheckSelectionOff(), CheckChosenFormat(), CheckWholeTexts(),
+        CheckCaret(), CheckDensityNotes(), CheckFocus()}) {
     if (!problem.isEmpty()) problems.append(problem);
   }
   return problems;

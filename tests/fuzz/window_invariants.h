@@ -27,7 +27,8 @@ namespace fuzz {
 // (g) Left or Right over a selection collapses it to its start or end, as on X11;
 // (h) a result label tells a pixel density (its tool tip, repeated at the end of
 //     its description) only while a camera is chosen, on an enabled row, and
-//     while it shows a value other than 0.
+//     while it shows a value other than 0;
+// (i) while the window is shown, one of its controls has the focus.
 // The width and height fields are left out of (a) and (e): the program writes
 // partner values of five characters into them. A field a paste reached is left out
 // until it is empty again; undo and redo count as a paste once a field was pasted
@@ -51,6 +52,7 @@ class WindowInvariants {
   QString CheckCaret();
   void ExpectCaret(const Action& action);
   QString CheckDensityNotes() const;
+  QString CheckFocus() const;
 
   const app::FrmMain& window_;
   QSet<QString> pasted_;                // fields whose text may not have met the key filter

@@ -16,8 +16,9 @@ packages=(
   # tests: unit tests, sanitizers, end-to-end on a virtual X server read through AT-SPI
   libgtest-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick at-spi2-core python3 python3-pyatspi dbus dbus-x11
-  # tests: the X clipboard, and the window on a headless Wayland compositor
-  xclip weston
+  # tests: the X clipboard, a window manager on the virtual X server (it gives the
+  # activation back when a message box closes), and a headless Wayland compositor
+  xclip openbox weston
   # tests: the desktop entry and the AppStream metadata
   desktop-file-utils appstream dpkg-dev file
   # benchmarks: key to pixels through XTEST and DAMAGE, beside SpeedCrunch

@@ -18,11 +18,13 @@ A11Y_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"  # Debian's at-spi2-core
 
 
 class Desktop:
-    """Xvfb, a session bus and the accessibility bus, all private to this run."""
+    """Xvfb with a window manager, a session bus and the accessibility bus, all
+    private to this run."""
 
     def __init__(self):
         self.workdir = None
         self.xvfb = None
+        self.wm = None
         self.bus = None
         self.a11y = None
         self.env = None
@@ -63,6 +65,7 @@ class Desktop:
             env, self.path("a11y.log"))
         self.env = env
         self._wait_for_a11y_bus()
+        self._start_window_manager()
 
         # From here on this process talks to the private buses only.
         os.environ.clear()
@@ -87,6 +90,21 @@ class Desktop:
             time.sleep(POLL)
         raise E2EFailure(f"the accessibility bus did not come up within {WAIT:.0f} s: {last}")
 
+    def _start_window_manager(self):
+        """Openbox, as the desktop's window manager: like any other, it gives the
+        activation back to the program's window when a message box closes."""
+        self.wm = spawn(["openbox", "--sm-disable"], self.env, self.path("openbox.log"))
+        deadline = time.monotonic() + WAIT
+        while time.monotonic() < deadline:
+            if self.wm.poll() is not None:
+                raise E2EFailure(f"openbox exited with status {self.wm.returncode}: "
+                                 f"{self.log_tail('openbox.log')}")
+            if "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False):
+                log(f"openbox manages {self.env['DISPLAY']} (pid {self.wm.pid})")
+                return
+            time.sleep(POLL)
+        raise E2EFailure(f"openbox did not take over the display within {WAIT:.0f} s")
+
     def path(self, name):
         return os.path.join(self.workdir, name)
 
@@ -98,10 +116,11 @@ class Desktop:
             return ""
 
     def stop(self):
+        stop_process(self.wm, "openbox")
         stop_process(self.a11y, "at-spi-bus-launcher")
         stop_process(self.bus, "dbus-daemon")
         stop_process(self.xvfb, "Xvfb")
-        self.a11y = self.bus = self.xvfb = None
+        self.wm = self.a11y = self.bus = self.xvfb = None
         if self.workdir:
             shutil.rmtree(self.workdir, ignore_errors=True)
 

@@ -124,6 +124,15 @@ class Focimetra:
     def result(self, row, column, table):
         return self.find("label", description=f"{row}, {column}, {table}")
 
+    def result_with_note(self, row, column, table):
+        """The result label, whether or not a pixel-density note follows its place in
+        its description."""
+        place = f"{row}, {column}, {table}"
+        return wait_for(lambda: next(
+            (label for label in walk(self.app) if role_name(label) == "label"
+             and (label.description == place or label.description.startswith(place + ", "))),
+            None), f"the label described {place!r}")
+
     # -- what a person does
 
     def click(self, accessible, what):
@@ -196,3 +205,24 @@ class Focimetra:
                 if role_name(accessible) == "label" and accessible.description
                 and (accessible.description.startswith("row title, ")
                      or accessible.description.startswith("1/"))]
+
+    def message_box(self):
+        """The message box that is up, as (its accessible, its text); None when none is."""
+        for top in fresh(self.app):
+            if top is None or role_name(top) not in ("alert", "dialog"):
+                continue
+            for accessible in walk(top):
+                if role_name(accessible) == "label" and accessible.name:
+                    return top, accessible.name
+        return None
+
+    def answer_message(self, expected):
+        """Waits for the message box with the text expected and answers it with Return,
+        as a person does: the box must have the input focus for that."""
+        dialog, message = wait_for(self.message_box, f"the message {expected!r}")
+        if message != expected:
+            raise E2EFailure(f"the message box says {message!r}, not {expected!r}")
+        wait_for(lambda: has_state(dialog, e2e_atspi.pyatspi.STATE_ACTIVE),
+                 "the message box to be active")
+        self.key("Return")
+        wait_for(lambda: self.message_box() is None, "the message box to close after Return")

@@ -1,11 +1,14 @@
 """A replay script played twice: through focimetra-replay on Qt's offscreen
 platform, and through the real window on the private desktop with xdotool. What
-both show at each `dump` must agree."""
+both show at each `dump` must agree: fields, results and the focus. A message box
+that the harness reports before a dump is answered on the display before that dump
+is compared, so an action that raises one must be the last before its dump."""
 
 import os
 import subprocess
 
-from e2e_atspi import fresh, text_of, wait_for
+import e2e_atspi
+from e2e_atspi import fresh, has_state, text_of, wait_for
 from e2e_processes import E2EFailure, log, spawn, stop_process
 
 # The accessible names of the entry fields, by control name.
@@ -34,6 +37,16 @@ RESULTS = {
     "lbl_f_2(1)": ("1/2type", "f[mm]", "focal length"),
 }
 
+# The other controls a script clicks, chooses in or leaves the focus on: role, name.
+CONTROLS = {
+    "ChkCameraSelect": ("check box", "Lens Select"),
+    "OptCameraType(0)": ("radio button", "Fixed Camera(BOX)"),
+    "OptCameraType(1)": ("radio button", "Fixed Camera(Dome)"),
+    "OptCameraType(2)": ("radio button", "PTZ Camera"),
+    "LstCamera": ("list", "Camera models"),
+    "LstLens": ("list", "Lens models"),
+}
+
 # The harness's key names as xdotool names them.
 KEYS = {"BS": "BackSpace", "RET": "Return", "ESC": "Escape", "SPACE": "space", "DEL": "Delete",
         "HOME": "Home", "END": "End", "LEFT": "Left", "RIGHT": "Right"}
@@ -54,14 +67,17 @@ def parse(path):
 
 
 def replay_dumps(replay, script):
-    """What the harness shows at each dump: {control name: value} in order."""
+    """What the harness shows at each dump: {control name: value} in order, with the
+    messages shown since the dump before under "message"."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     output = subprocess.run([replay, script], env=env, capture_output=True, text=True,
                             timeout=60, check=True).stdout
-    dumps, current = [], None
+    dumps, current, messages = [], None, []
     for line in output.splitlines():
-        if line == "dump":
-            current = {}
+        if line.startswith("message\t"):
+            messages.append(line.split("\t", 2)[2])
+        elif line == "dump":
+            current, messages = {"message": messages}, []
         elif line == "end":
             dumps.append(current)
             current = None
@@ -93,6 +109,20 @@ class RealWindowPlayer:
         if name not in FIELDS:
             raise E2EFailure(f"the script names {name!r}, which is no entry field")
         return self.app.field(FIELDS[name])
+
+    def control(self, name):
+        if name in FIELDS:
+            return self.field(name)
+        if name not in CONTROLS:
+            raise E2EFailure(f"the script names {name!r}, which the real window cannot find")
+        return self.app.find(*CONTROLS[name])
+
+    def focused(self):
+        """The control name of the control with the focus, "" when none has it."""
+        for name in (*FIELDS, *CONTROLS):
+            if fresh(self.control(name)).getState().contains(self.state_focused):
+                return name
+        return ""
 
     def focus(self, name):
         field = self.field(name)
@@ -136,6 +166,15 @@ class RealWindowPlayer:
             self.app.key(KEYS.get(text, text))
         elif action == "set":
             self.paste(name, text)
+        elif action == "click":
+            control = self.control(name)
+            wait_for(lambda: has_state(control, e2e_atspi.pyatspi.STATE_ENABLED),
+                     f"{name} to be enabled")
+            self.app.click(control, f"the control {name}")
+            wait_for(lambda: fresh(control).getState().contains(self.state_focused),
+                     f"{name} to take the focus with the click")
+        elif action == "select":
+            self.app.choose_item(CONTROLS[name][1], text)
         else:
             raise E2EFailure(f"the real window cannot play {action!r}")
 
@@ -147,9 +186,12 @@ class RealWindowPlayer:
             if shown != expected[name]:
                 found.append(f"{name}: the window shows {shown!r}, the harness {expected[name]!r}")
         for name, (row, column, table) in RESULTS.items():
-            shown = fresh(self.app.result(row, column, table)).name
+            shown = fresh(self.app.result_with_note(row, column, table)).name
             if shown != expected[name]:
                 found.append(f"{name}: the window shows {shown!r}, the harness {expected[name]!r}")
+        if "focus" in expected and self.focused() != expected["focus"]:
+            found.append(f"the focus is on {self.focused()!r} in the window, "
+                         f"on {expected['focus']!r} in the harness")
         return found
 
 
@@ -163,6 +205,8 @@ def play_and_compare(app, desktop, replay, script, state_focused):
             continue
         expected = dumps[compared]
         compared += 1
+        for message in expected["message"]:
+            app.answer_message(message)
         wait_for(lambda: not player.differences(expected),
                  f"the window to show what the harness showed at dump {compared}",
                  detail=lambda: "; ".join(player.differences(expected)))

@@ -57,6 +57,22 @@ TEST(PixelDensityTest, LevelsStartAtTheirThresholds) {
   }
 }
 
+// Any scene wider than nothing has a density, a door of 0.8 m as well as a car park.
+TEST(PixelDensityTest, ScenesUnderAndOverAMetre) {
+  struct Case {
+    double pixels;
+    double metres;
+    double density;
+  };
+  const Case cases[] = {{752, 0.8, 940}, {752, 0.05, 15040}, {582, 0.5, 1164}, {752, 1, 752},
+                        {752, 1.6, 470}, {582, 9.6, 60.625}, {1296, 129.6, 10}};
+  for (const Case& c : cases) {
+    const std::optional<double> density = PixelDensity(c.pixels, c.metres);
+    ASSERT_TRUE(density) << c.pixels << " px on " << c.metres << " m";
+    EXPECT_NEAR(*density, c.density, 1e-9) << c.pixels << " px on " << c.metres << " m";
+  }
+}
+
 TEST(PixelDensityTest, NoDensityWithoutAPositiveFiniteValue) {
   struct Case {
     double pixels;

@@ -145,6 +145,78 @@ class PixelDensityTest : public QObject {
     QCOMPARE(Control(width).accessibleDescription(), plain);
   }
 
+  // CAM-116 (752 x 582, 1/4 type, 2.8 mm) on scenes narrower than a metre, such
+  // as a door, and on one wider for comparison.
+  void scenesUnderAMetreHaveTheirDensity_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("door 0.8 m: f") << "TxtWandL_W"
+                                   << "0.8"
+                                   << "lbl_f_4(1)"
+                                   << "940 px/m across: identify";
+    QTest::newRow("door 0.8 m: L") << "Txt_L_W"
+                                   << "0.8"
+                                   << "lbl_L_4(1)"
+                                   << "940 px/m across: identify";
+    QTest::newRow("0.5 m away: W") << "Txt_ang_L"
+                                   << "0.5"
+                                   << "Lbl_angle_4(1)"
+                                   << "1170 px/m across: identify";
+    QTest::newRow("0.5 m away: H") << "Txt_ang_L"
+                                   << "0.5"
+                                   << "Lbl_angle_4(2)"
+                                   << "1207 px/m down: identify";
+    QTest::newRow("gate 6 m: f") << "TxtWandL_W"
+                                 << "6"
+                                 << "lbl_f_4(1)"
+                                 << "125 px/m across: recognise";
+  }
+  void scenesUnderAMetreHaveTheirDensity() {
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, label);
+    QFETCH(QString, note);
+    ChooseCamera(1, QStringLiteral("CAM-116"));
+    Type(QStringLiteral("TxtWandL_L"), QStringLiteral("3"));
+    Type(field, value);
+    QCOMPARE(ToolTip(label), note + kSource);
+    QCOMPARE(DescriptionNote(label), ToolTip(label));
+  }
+
+  // A box camera without a lens says nothing of its angle of view until a lens
+  // gives it a focal length. CAM-108: 752 pixels across a 1/2 type imager, L 12 m.
+  void lensBringsTheNotes_data() {
+    QTest::addColumn<QString>("lens");
+    QTest::addColumn<QString>("widthNote");
+    QTest::addColumn<QString>("range");
+    QTest::newRow("LNS-10, 8.0 mm") << "LNS-10"
+                                    << "78 px/m across: observe"
+                                    << "CAM-108 at 8 mm: identify up to 3.8 m, recognise 7.5 m, "
+                                       "observe 15.0 m, detect 37.6 m";
+    QTest::newRow("LNS-11, 6.0 mm") << "LNS-11"
+                                    << "59 px/m across: detect"
+                                    << "CAM-108 at 6 mm: identify up to 2.8 m, recognise 5.6 m, "
+                                       "observe 11.3 m, detect 28.2 m";
+  }
+  void lensBringsTheNotes() {
+    QFETCH(QString, lens);
+    QFETCH(QString, widthNote);
+    QFETCH(QString, range);
+    Type(QStringLiteral("Txt_ang_L"), QStringLiteral("12"));
+    ChooseCamera(0, QStringLiteral("CAM-108"));
+    const QString width = QStringLiteral("Lbl_angle_2(1)");
+    QCOMPARE(ToolTip(width), QString());
+    QCOMPARE(ToolTip(QStringLiteral("Txt_ang_f")), QString());
+    Select(QStringLiteral("LstLens"), QStringLiteral("LNS-09"));
+    Select(QStringLiteral("LstLens"), lens);
+    QCOMPARE(ToolTip(width), widthNote + kSource);
+    QCOMPARE(DescriptionNote(width), ToolTip(width));
+    QCOMPARE(ToolTip(QStringLiteral("Txt_ang_f")), range + kSource);
+    QCOMPARE(ToolTip(QStringLiteral("Txt_L_f")), range + kSource);
+  }
+
   // The focal-length fields follow the f typed into them.
   void fieldsFollowTheirFocalLength() {
     ChooseCamera(1, QStringLiteral("CAM-116"));

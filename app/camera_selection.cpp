@@ -22,6 +22,7 @@ using ui::ToQString;
 
 // The camera's sensor format and pixel counts, as stored.
 void FrmMain::ShowCameraData(const catalogue::CameraRecord& camera) {
+  chosenCamera_ = &camera;
   c_.Lblccd->setText(kCcdPrefix + ToQString(catalogue::CcdCaptionValue(camera.Ccd)));
   c_.LblPic_a->setText(kPixelsAPrefix + QString::number(camera.Pic_a));
   c_.LblPic_b->setText(kPixelsBPrefix + QString::number(camera.Pic_b));

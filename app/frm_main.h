@@ -44,6 +44,8 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
 
   const ui::FormControls& Controls() const { return c_; }
   const WindowVariables& Variables() const { return vars_; }
+  // The camera whose data the window shows; null while the data labels are bare.
+  const catalogue::CameraRecord* ChosenCamera() const { return chosenCamera_; }
 
   // What the calculators see of the window.
   std::string Text(optics::Field field) const override;
@@ -132,6 +134,7 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
 
   ui::FormControls c_;
   WindowVariables vars_;
+  const catalogue::CameraRecord* chosenCamera_ = nullptr;
   ui::DecodedPictures pictures_;  // handed over to the icon and the diagram as they are made
 };
 

@@ -1,11 +1,8 @@
 #include "app/pixel_density_notes.h"
 
-#include <QCheckBox>
 #include <QRadioButton>
 
-#include "app/camera_data_captions.h"
 #include "app/frm_main.h"
-#include "catalogue/lookup.h"
 #include "optics/angle_of_view.h"
 #include "optics/number_text.h"
 #include "optics/pixel_density.h"
@@ -19,19 +16,6 @@ namespace {
 
 using optics::Field;
 using optics::ResultTable;
-
-// The camera whose data the window shows, found again by its list text and type
-// as choosing it did; none while the data labels are bare.
-const catalogue::CameraRecord* ChosenCamera(const ui::FormControls& c) {
-  if (c.LblPic_a->text() == kPixelsAPrefix) return nullptr;
-  std::string_view type;
-  for (int index = 0; index < static_cast<int>(c.OptCameraType.size()); ++index) {
-    if (c.OptCameraType[static_cast<std::size_t>(index)]->isChecked()) {
-      type = catalogue::CameraTypeLiteral(index);
-    }
-  }
-  return catalogue::FindCamera(c.LstCamera->CurrentText().toStdString(), type);
-}
 
 // A label whose shown value is 0 (the guard's "0", a reset row, a result that
 // rounds to "0.0") or no number gets no note.
@@ -70,7 +54,7 @@ void PixelDensityNotes::FollowEvents() {
   }
   connect(c.LstCamera, &ui::ListBox::Click, this, &PixelDensityNotes::Refresh);
   connect(c.LstLens, &ui::ListBox::Click, this, &PixelDensityNotes::Refresh);
-  connect(c.ChkCameraSelect, &QCheckBox::clicked, this, &PixelDensityNotes::Refresh);
+  // Unticking "Lens Select" unchooses the camera type, which clears the notes.
   for (QRadioButton* option : c.OptCameraType) {
     connect(option, &QRadioButton::toggled, this, &PixelDensityNotes::Refresh);
   }
@@ -78,7 +62,7 @@ void PixelDensityNotes::FollowEvents() {
 
 void PixelDensityNotes::Refresh() {
   const ui::FormControls& c = window_.Controls();
-  const catalogue::CameraRecord* camera = ChosenCamera(c);
+  const catalogue::CameraRecord* camera = window_.ChosenCamera();
   const int chosen = camera != nullptr ? optics::FormatIndexOfCode(camera->Ccd) : -1;
   const auto read = [this](Field field) { return optics::ReadField(window_.Text(field)); };
 

@@ -71,6 +71,7 @@ void FrmMain::SetSelectionPanelEnabled(bool enabled) {
 }
 
 void FrmMain::ClearCameraInfo() {
+  chosenCamera_ = nullptr;
   for (const CameraDataLabel& dataLabel : kCameraDataLabels)
     (c_.*dataLabel.label)->setText(dataLabel.prefix);
 }

@@ -15,6 +15,8 @@ expected_files() {
     echo "share/icons/hicolor/128x128/apps/$APP_ID.png"
     echo "share/icons/hicolor/scalable/apps/$APP_ID.svg"
     echo "share/metainfo/$APP_ID.metainfo.xml"
+    echo "share/man/man1/focimetra.1.gz"
+    echo "share/doc/focimetra/changelog.gz"
     if [[ -f "$source_dir/LICENSE" ]]; then echo "share/doc/focimetra/copyright"; fi
   } | LC_ALL=C sort
 }
@@ -59,6 +61,32 @@ desktop_key() {
   awk -F= -v key="$2" '
     /^\[/ { in_entry = ($0 == "[Desktop Entry]") }
     in_entry && $1 == key { sub(/^[^=]*=/, ""); print; exit }' "$1"
+}
+
+# The releases of a Debian-format changelog, newest first, as "VERSION DATE"
+# lines, the date as YYYY-MM-DD on the day the entry names.
+changelog_releases() {
+  local line version
+  while IFS= read -r line; do
+    if [[ "$line" =~ ^focimetra\ \(([^\)]+)\) ]]; then
+      version=${BASH_REMATCH[1]}
+    elif [[ "$line" =~ ^\ --\ .*\>\ \ [A-Z][a-z]{2},\ ([0-9]{1,2}\ [A-Z][a-z]{2}\ [0-9]{4})\  ]]; then
+      echo "$version $(date -d "${BASH_REMATCH[1]}" +%F)"
+    elif [[ "$line" == " -- "* ]]; then
+      echo "$version (a sign-off line without a date)"
+    fi
+  done
+}
+
+# The releases of an AppStream metainfo file, in its order, as "VERSION DATE".
+metainfo_releases() {
+  local tag version date
+  grep -o '<release [^>]*>' "$1" | while IFS= read -r tag; do
+    version='(no version)' date='(no date)'
+    if [[ "$tag" =~ \ version=\"([^\"]*)\" ]]; then version=${BASH_REMATCH[1]}; fi
+    if [[ "$tag" =~ \ date=\"([^\"]*)\" ]]; then date=${BASH_REMATCH[1]}; fi
+    echo "$version $date"
+  done
 }
 
 # Checks one installation below PREFIX: exactly the expected files, each where
@@ -122,4 +150,26 @@ check_installation() {
   grep -q '<binary>focimetra</binary>' "$metainfo" || fail "$metainfo does not provide the binary focimetra"
   appstreamcli validate-tree --no-net "$prefix" >&2 ||
     fail "appstreamcli validate-tree fails on the installation"
+
+  # The manual page: the source page, compressed reproducibly, that man shows
+  # without a warning.
+  local page=$prefix/share/man/man1/focimetra.1.gz warnings
+  gzip -9n -c "$source_dir/packaging/focimetra.1" | cmp -s - "$page" ||
+    fail "$page is not packaging/focimetra.1 compressed with gzip -9n"
+  warnings=$(MANWIDTH=80 man -l --warnings "$page" 2>&1 >/dev/null)
+  [[ -z "$warnings" ]] || fail "man -l warns on $page: $warnings"
+  MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q '^NAME' || fail "man -l shows no NAME section of $page"
+
+  # The changelog: NEWS, compressed reproducibly, whose releases are those of
+  # the metainfo, newest first, this version at the top.
+  local changelog=$prefix/share/doc/focimetra/changelog.gz releases
+  gzip -9n -c "$source_dir/NEWS" | cmp -s - "$changelog" ||
+    fail "$changelog is not NEWS compressed with gzip -9n"
+  releases=$(gzip -dc "$changelog" | changelog_releases)
+  [[ "$releases" == "$version "* ]] || fail "the newest release in NEWS is not $version: $releases"
+  if [[ "$releases" != "$(metainfo_releases "$metainfo")" ]]; then
+    echo "releases in NEWS (<) and in the metainfo (>):" >&2
+    diff <(echo "$releases") <(metainfo_releases "$metainfo") >&2 || true
+    fail "NEWS and $metainfo name different releases"
+  fi
 }

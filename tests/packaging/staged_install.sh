@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into fresh folders, once with --prefix and once with DESTDIR
 # (stripped, as a packager would), and checks that exactly the program, its
-# desktop entry, its icons and its AppStream metainfo land where they belong.
+# desktop entry, its icons, its AppStream metainfo, its manual page and its
+# changelog land where they belong.
 # Usage: staged_install.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -10,7 +11,7 @@ version=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
-require_commands cmake desktop-file-validate appstreamcli readelf od cmp
+require_commands cmake desktop-file-validate appstreamcli readelf od cmp gzip man
 tmp=$(mktemp -d)
 save_install_manifest "$build_dir" "$tmp"
 trap 'restore_install_manifest "$build_dir" "$tmp"; rm -rf "$tmp"' EXIT

@@ -19,8 +19,9 @@ packages=(
   # tests: the X clipboard, a window manager on the virtual X server (it gives the
   # activation back when a message box closes), and a headless Wayland compositor
   xclip openbox weston
-  # tests: the desktop entry and the AppStream metadata
-  desktop-file-utils appstream dpkg-dev file
+  # tests: the desktop entry, the AppStream metadata, the manual page and the
+  # Debian package as Debian checks it
+  desktop-file-utils appstream dpkg-dev file man-db lintian
   # benchmarks: key to pixels through XTEST and DAMAGE, beside SpeedCrunch
   libxtst-dev libxdamage-dev speedcrunch
 )

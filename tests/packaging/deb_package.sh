@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build's CPack configuration into a fresh
 # folder, and checks its name, its control fields (the dependencies found by
-# dpkg-shlibdeps and those named by hand) and its contents.
+# dpkg-shlibdeps and those named by hand), its contents, and what lintian says
+# of it.
 # Usage: deb_package.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -10,7 +11,8 @@ version=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/common.sh"
 
-require_commands cpack dpkg dpkg-deb dpkg-shlibdeps file readelf desktop-file-validate appstreamcli od cmp
+require_commands cpack dpkg dpkg-deb dpkg-shlibdeps file readelf desktop-file-validate appstreamcli od cmp \
+  gzip man lintian
 [[ -f "$build_dir/CPackConfig.cmake" ]] || fail "$build_dir/CPackConfig.cmake is missing"
 tmp=$(mktemp -d)
 save_install_manifest "$build_dir" "$tmp"
@@ -77,5 +79,14 @@ fi
 dpkg-deb -e "$deb" "$tmp/control.d"
 [[ -s "$tmp/control.d/md5sums" ]] || fail "no md5sums in the control archive"
 (cd "$tmp/root" && md5sum --quiet -c "$tmp/control.d/md5sums") || fail "md5sums do not match the files"
+
+echo "== lintian"
+# Without the user's lintian configuration, so that every run checks the same.
+# Any error or warning fails; the package carries no overrides.
+status=0
+lintian --no-cfg --fail-on error,warning --display-info "$deb" >"$tmp/lintian.log" 2>&1 || status=$?
+grep -v 'running with root privileges is not recommended' "$tmp/lintian.log" || true
+tags=$(grep -E '^[EW]: ' "$tmp/lintian.log" || true)
+[[ $status -eq 0 && -z "$tags" ]] || fail "lintian found errors or warnings (status $status):${tags:+$'\n'}$tags"
 
 echo "Debian package: ok ($(basename "$deb"), $(stat -c %s "$deb") bytes)"

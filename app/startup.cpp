@@ -45,20 +45,6 @@ void StartupFailureHandler(QtMsgType type, const QMessageLogContext&, const QStr
   std::_Exit(1);
 }
 
-// On an X display the toolkit hands each frame to the server through shared
-// memory, and before it paints again where the last frame was it waits a round
-// trip for the server to have read that frame. A key repaints the same few
-// values every time, so every key paid that wait. Sent over the connection
-// instead, the pixels are copied when they are sent and nothing is waited for.
-// When the setting is already there, it is left as it is.
-constexpr char kNoSharedMemory[] = "QT_XCB_NO_MITSHM";
-
-bool SendPixelsOverConnection() {
-  if (qEnvironmentVariableIsSet(kNoSharedMemory)) return false;
-  qputenv(kNoSharedMemory, "1");
-  return true;
-}
-
 }  // namespace
 
 std::string MissingDisplayReason() {
@@ -88,11 +74,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& befo
   }
   InstallStartupFailureHandler();
   StartupPreload preload;  // overlaps the display connection below
-  const bool pixelsOverConnection = SendPixelsOverConnection();
   QApplication application(argc, argv);
-  // Read when the connection is made: dropped again, nothing the program starts
-  // inherits it.
-  if (pixelsOverConnection) qunsetenv(kNoSharedMemory);
   PrepareApplication(application);
   preload.AwaitFonts();
   FrmMain window(preload.Pictures());

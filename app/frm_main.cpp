@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QLabel>
-#include <utility>
 
 #include "app/pixel_density_notes.h"
 #include "app/window_menu.h"
@@ -27,24 +26,16 @@ QSizeF DiagramSize() {
   return QSizeF(ui::DiagramNaturalSize()) * kScale;
 }
 
-// The drawn sizes only: the scalable icon is for the desktop's icon theme.
-QStringList IconPictures() {
-  QStringList paths;
-  for (int size : {32, 64, 128}) paths << QStringLiteral(":/focimetra/focimetra-%1.png").arg(size);
-  return paths;
-}
-
 }  // namespace
 
-FrmMain::FrmMain(ui::DecodedPictures pictures)
+FrmMain::FrmMain()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      pictures_(std::move(pictures)) {
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FrmMain"));
   setWindowTitle(ui::ToQString(ui::kWindowCaption));
   setFixedSize(ui::ToPixels(ui::kClientWidthTwips), ui::ToPixels(ui::kClientHeightTwips));
   c_ = ui::BuildForm(*this);
-  SetIcon();  // the pictures may still be decoding while the controls are built
+  SetIcon();
   ConnectHandlers();
   Form_Load();
   new PixelDensityNotes(*this);  // owned by the window; follows the handlers above
@@ -52,20 +43,18 @@ FrmMain::FrmMain(ui::DecodedPictures pictures)
   Box(optics::Field::Txtillumination_M0).setFocus(Qt::OtherFocusReason);
 }
 
-QStringList FrmMain::CommonPictures() {
-  return IconPictures() << ui::ReadyMadeDiagram(DiagramSize(), 1.0);
-}
-
+// The drawn sizes only: the scalable icon is for the desktop's icon theme.
 void FrmMain::SetIcon() {
   QIcon icon;
-  for (const QString& path : IconPictures()) icon.addPixmap(pictures_.Take(path));
+  for (int size : {32, 64, 128})
+    icon.addFile(QStringLiteral(":/focimetra/focimetra-%1.png").arg(size));
   setWindowIcon(icon);
 }
 
 void FrmMain::PaintDiagram() {
   ui::PictureBox& picture = *c_.Picture1;
   picture.Clear();
-  picture.PaintPicture(ui::RenderDiagram(DiagramSize(), picture.devicePixelRatioF(), pictures_),
+  picture.PaintPicture(ui::RenderDiagram(DiagramSize(), picture.devicePixelRatioF()),
                        QPointF(0, 0));
 }
 

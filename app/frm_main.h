@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -9,7 +8,6 @@
 #include "catalogue/focal_range.h"
 #include "catalogue/records.h"
 #include "optics/calculator_form.h"
-#include "ui/decoded_pictures.h"
 #include "ui/form_controls.h"
 #include "ui/key_code.h"
 
@@ -34,13 +32,7 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   Q_OBJECT
 
  public:
-  // pictures: what CommonPictures() names, decoded ahead; any picture not in
-  // it is read when the window needs it.
-  explicit FrmMain(ui::DecodedPictures pictures = {});
-
-  // The embedded pictures the window shows on a screen at the usual pixel ratio
-  // (its icon and the diagram). Needs no application object, on any thread.
-  static QStringList CommonPictures();
+  FrmMain();
 
   const ui::FormControls& Controls() const { return c_; }
   const WindowVariables& Variables() const { return vars_; }
@@ -135,7 +127,6 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   ui::FormControls c_;
   WindowVariables vars_;
   const catalogue::CameraRecord* chosenCamera_ = nullptr;
-  ui::DecodedPictures pictures_;  // handed over to the icon and the diagram as they are made
 };
 
 }  // namespace app

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "app/frm_main.h"
-#include "app/startup_preload.h"
 #include "ui/fonts.h"
 #include "ui/window_style.h"
 
@@ -73,11 +72,9 @@ int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& befo
     return 1;
   }
   InstallStartupFailureHandler();
-  StartupPreload preload;  // overlaps the display connection below
   QApplication application(argc, argv);
   PrepareApplication(application);
-  preload.AwaitFonts();
-  FrmMain window(preload.Pictures());
+  FrmMain window;
   if (beforeShow) beforeShow(window);
   window.show();
   return QApplication::exec();

@@ -7,8 +7,6 @@ set -euo pipefail
 packages=(
   # build
   cmake make g++ pkgconf qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
-  # start-up: fontconfig loaded beside the display connection (optional for building)
-  libfontconfig-dev
   # a native window on Wayland desktops
   qt6-wayland
   # the window's Japanese Gothic faces

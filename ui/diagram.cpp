@@ -22,21 +22,16 @@ QString ReadyMadePath(QSize pixels) {
 
 }  // namespace
 
-// The picture is embedded: its header is read once, by whichever thread asks first
-// (at start-up the helper that decodes the window's pictures).
+// The picture is embedded: its header is read once.
 QSize DiagramNaturalSize() {
   static const QSize size = QImageReader(kPicture).size();
   return size;
 }
 
-QString ReadyMadeDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
-  return ReadyMadePath(DevicePixels(logicalSize, devicePixelRatio));
-}
-
-QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio, DecodedPictures& decoded) {
+QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
   const QSize pixels = DevicePixels(logicalSize, devicePixelRatio);
   // The common sizes come ready-made from the same source.
-  QPixmap diagram = decoded.Take(ReadyMadePath(pixels));
+  QPixmap diagram(ReadyMadePath(pixels));
   if (!diagram.isNull()) {
     diagram.setDevicePixelRatio(devicePixelRatio);
     return diagram;

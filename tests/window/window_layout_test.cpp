@@ -5,13 +5,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
-#include <future>
 
 #include "app/frm_main.h"
 #include "tests/window/whole_text.h"
 #include "tests/window/window_driver.h"
 #include "ui/control_table.h"
-#include "ui/decoded_pictures.h"
 #include "ui/entry_field.h"
 #include "ui/form_builder.h"
 #include "ui/picture_box.h"
@@ -239,35 +237,6 @@ class WindowLayoutTest : public QObject {
     QVERIFY2(qAbs(drawn.top() - expected.top() * scale) <= 2 * ratio, "top");
     QVERIFY2(qAbs(drawn.right() - expected.right() * scale) <= 2 * ratio, "right");
     QVERIFY2(qAbs(drawn.bottom() - expected.bottom() * scale) <= 2 * ratio, "bottom");
-  }
-
-  // The program decodes the window's common pictures on a thread of their own
-  // while it connects to the display: they must all be embedded, and a window
-  // built from them must be the window that reads its pictures itself.
-  void picturesDecodedAheadMakeTheSameWindow() {
-    const QStringList common = app::FrmMain::CommonPictures();
-    for (const QString& path : common) QVERIFY2(!QImage(path).isNull(), qPrintable(path));
-    const app::FrmMain ahead(ui::DecodedPictures(
-        std::async(std::launch::async, [&] { return ui::DecodedPictures::Decode(common); })));
-    QCOMPARE(ahead.Controls().Picture1->Canvas(), window_->Controls().Picture1->Canvas());
-    for (int size : {32, 64, 128}) {
-      QCOMPARE(ahead.windowIcon().pixmap(size).toImage(),
-               window_->windowIcon().pixmap(size).toImage());
-    }
-  }
-
-  // A picture is handed over once and then read again; one that is not embedded
-  // is a null pixmap, as when read directly.
-  void decodedPicturesAreHandedOverOnce() {
-    const QString icon = QStringLiteral(":/focimetra/focimetra-32.png");
-    const QString missing = QStringLiteral(":/focimetra/none.png");
-    ui::DecodedPictures decoded(std::async(std::launch::async, [&] {
-      return ui::DecodedPictures::Decode({icon, missing});
-    }));
-    const QImage expected = QPixmap(icon).toImage();
-    QCOMPARE(decoded.Take(icon).toImage(), expected);
-    QCOMPARE(decoded.Take(icon).toImage(), expected);
-    QVERIFY(decoded.Take(missing).isNull());
   }
 };
 

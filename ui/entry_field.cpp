@@ -3,7 +3,6 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -71,24 +70,12 @@ void EntryField::OnTextChanged(const QString& text) {
   // text); only a different text is a change.
   if (text == lastText_) return;
   lastText_ = text;
-  // The handlers' repaints of the field, and its refitting, go through.
-  const bool resumed = repaints_ == Repaints::Held;
-  if (resumed) HoldRepaints(Repaints::Resumed);
   // Fitted before the handlers run: a nested write fits its own text last.
   FitText();
-  // A typed character reaches the screen before the handlers work out what
-  // follows from it: the field's text is painted now, the rest as usual.
-  if (resumed) repaint(TextRect());
   // Whatever changed the text, if neither a typed key nor the program did, the
   // user did.
   if (programWrites_ == 0 && typedKeys_ == 0) emit UserEdit();
   emit Change();
-  if (resumed) HoldRepaints(Repaints::Held);
-}
-
-void EntryField::HoldRepaints(Repaints repaints) {
-  repaints_ = repaints;
-  setAttribute(Qt::WA_UpdatesDisabled, repaints == Repaints::Held);
 }
 
 void EntryField::WriteText(const QString& text) {
@@ -137,16 +124,6 @@ void EntryField::WriteTextExemptFromLengthRule(const QString& text) {
 void EntryField::ApplyKeyCode(KeyCode keyCode, const QString& typed) {
   if (keyCode == kDiscardKey) return;
   const QScopedValueRollback typing(typedKeys_, typedKeys_ + 1);
-  // Qt repaints the whole field, frame and all, when its text or caret changes;
-  // a typed key changes only what stands inside the frame. Qt's repaints are held
-  // while it edits, and the text's rectangle is repainted once it is done.
-  const bool hold = repaints_ == Repaints::None && updatesEnabled();
-  if (hold) HoldRepaints(Repaints::Held);
-  const auto release = qScopeGuard([this, hold] {
-    if (!hold) return;
-    HoldRepaints(Repaints::None);
-    update(TextRect());
-  });
   if (keyCode == kBackspaceKey) {
     if (hasSelectedText()) {
       del();

@@ -60,17 +60,12 @@ class EntryField : public QLineEdit {
   // Where the line edit draws its text, caret and selection: inside its frame.
   QRect TextRect() const;
 
-  // Whether Qt's own repaints of the field are held back during a typed key.
-  enum class Repaints { None, Held, Resumed };
-  void HoldRepaints(Repaints repaints);
-
   QString lastText_;       // the text the last Change was raised for
   int programWrites_ = 0;  // nesting depth of the program's writes
   int typedKeys_ = 0;      // nesting depth of typed keys being applied
   bool fitting_ = false;
   bool exemptWrite_ = false;
   bool gotFocusByMouse_ = false;
-  Repaints repaints_ = Repaints::None;
 };
 
 // The key code of one typed character: its code when it is in the single-byte

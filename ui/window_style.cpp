@@ -38,13 +38,4 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
   return rect;
 }
 
-void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                                QPainter* painter, const QWidget* widget) const {
-  if (element == PE_PanelLineEdit && painter != nullptr) {
-    const auto* panel = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    if (panel != nullptr && panels_.Draw(*panel, *painter, widget, *baseStyle())) return;
-  }
-  QProxyStyle::drawPrimitive(element, option, painter, widget);
-}
-
 }  // namespace ui

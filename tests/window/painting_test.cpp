@@ -9,10 +9,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScopeGuard>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QStyleHints>
 #include <QTest>
 #include <memory>
@@ -326,8 +323,8 @@ class PaintingTest : public QObject {
     }
   }
 
-  // A key repaints its values and the text inside its field only; whatever else
-  // changes around them before the repaint comes out as when painted whole.
+  // Whatever else changes around a key's field and values before their repaint
+  // comes out as when the window is painted whole.
   void keyWithItsSurroundingsAsWhole_data() {
     QTest::addColumn<int>("change");
     QTest::newRow("a value set as a plain label") << 0;
@@ -378,77 +375,6 @@ class PaintingTest : public QObject {
     }
     for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
     QVERIFY(ScreenShowsWhole(window));
-  }
-
-  // A typed character is on the screen before the change handlers run: the
-  // field's text is painted ahead of the values that follow from it.
-  void typedCharacterOnTheScreenBeforeItsResults() {
-    const auto restore = CaretKeptOn();
-    app::FrmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* focal = window.findChild<ui::EntryField*>(QStringLiteral("Txt_ang_f"));
-    QVERIFY(focal != nullptr);
-    QTest::keyClicks(focal, QStringLiteral("4"));
-    QCoreApplication::processEvents();
-    int checked = 0;
-    QObject::connect(focal, &ui::EntryField::Change, focal, [&] {
-      ++checked;
-      const QImage screen = Screen(window);
-      QVERIFY(!screen.isNull());
-      const qreal ratio = focal->devicePixelRatioF();
-      // Inside the frame, where the field's pixels are its own.
-      const QRect inside = focal->rect().adjusted(2, 2, -2, -2);
-      const QRect onScreen(QPointF(focal->mapTo(&window, inside.topLeft()) * ratio).toPoint(),
-                           QSizeF(inside.size() * ratio).toSize());
-      QImage fresh = Blank(*focal);
-      focal->render(&fresh);
-      const QRect inFresh(QPointF(inside.topLeft() * ratio).toPoint(), onScreen.size());
-      QCOMPARE(screen.copy(onScreen), fresh.copy(inFresh).convertToFormat(QImage::Format_RGB32));
-    });
-    QTest::keyClick(focal, Qt::Key_5);
-    QCOMPARE(checked, 1);
-  }
-
-  // Inside its frame a field's panel is laid down from kept pixels, and only
-  // there: the field looks as the base style draws it, focused or not, on an
-  // entry or an output field, painted whole or only inside.
-  void fieldInsideItsFrameAsDrawnByTheStyle_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("focused");
-    QTest::newRow("entry") << "Txt_ang_f" << false;
-    QTest::newRow("focused entry") << "Txt_ang_f" << true;
-    QTest::newRow("output") << "Txtillumination_M1" << false;
-  }
-
-  void fieldInsideItsFrameAsDrawnByTheStyle() {
-    QFETCH(QString, name);
-    QFETCH(bool, focused);
-    app::FrmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* field = window.findChild<QLineEdit*>(name);
-    QVERIFY(field != nullptr);
-    if (focused) field->setFocus();
-    QTRY_COMPARE(field->hasFocus(), focused);
-    // As the window's style's own base draws it, frame and all.
-    const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
-    field->setStyle(base.get());
-    const QImage whole = Whole(*field);
-    field->setStyle(nullptr);
-    QCOMPARE(Whole(*field), whole);
-    for (int inset = 2; inset <= 4; ++inset) {
-      const QRect inside = field->rect().adjusted(inset, inset, -inset, -inset);
-      QImage image = Blank(*field);
-      field->render(&image, inside.topLeft(), QRegion(inside));
-      QImage expected = Blank(*field);
-      {
-        QPainter painter(&expected);
-        painter.setClipRect(inside);
-        painter.drawImage(0, 0, whole);
-      }
-      QVERIFY2(image == expected, qPrintable(QStringLiteral("inset %1").arg(inset)));
-    }
   }
 
   // The window's faces go without the toolkit's fallback fonts: they have every

@@ -9,7 +9,6 @@
 
 #include "ui/characters.h"
 #include "ui/condensed_font.h"
-#include "ui/fonts.h"
 
 namespace ui {
 namespace {
@@ -95,15 +94,8 @@ QRect EntryField::TextRect() const {
 void EntryField::FitText() {
   const int width = TextRect().width() - 2 * kLineEditTextMargin;
   QFont condensed = font();
-  // The window's faces go without fallback fonts. A field also shows what the
-  // user pastes: a character its face lacks is drawn from another font, not as
-  // a box.
-  const auto strategy = condensed.styleStrategy();
-  if ((strategy & QFont::NoFontMerging) && !FaceHasEvery(condensed, text())) {
-    condensed.setStyleStrategy(QFont::StyleStrategy(strategy & ~QFont::NoFontMerging));
-  }
   condensed.setStretch(CondensedStretch(condensed, text(), width, this));
-  if (condensed.stretch() == font().stretch() && condensed.styleStrategy() == strategy) return;
+  if (condensed.stretch() == font().stretch()) return;
   // Changing the font re-enters changeEvent, which must not fit again.
   const QScopedValueRollback guard(fitting_, true);
   setFont(condensed);

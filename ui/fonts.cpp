@@ -1,7 +1,6 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
 
@@ -17,17 +16,6 @@ const QStringList kJapaneseSans = {
     QStringLiteral("VL Gothic"),           QStringLiteral("TakaoGothic"),
     QStringLiteral("Droid Sans Fallback"),
 };
-
-// Every character the window writes: its captions, values and catalogue are
-// printable ASCII, and some captions are padded with ideographic spaces.
-const QString& WindowsCharacters() {
-  static const QString characters = [] {
-    QString all = QStringLiteral("\u3000");
-    for (char16_t c = 0x20; c < 0x7f; ++c) all += QChar(c);
-    return all;
-  }();
-  return characters;
-}
 
 // The face asked for by name: the designed one where it is installed, else the
 // first of its substitutes that is. Asked for a face that is not installed, the
@@ -47,23 +35,10 @@ QFont Face(const QString& family, qreal pointSize, bool bold = false) {
   QFont font(InstalledFace(family));
   font.setPointSizeF(pointSize);
   if (bold) font.setBold(true);
-  // A face that has all the window writes needs none of the toolkit's fallback
-  // fonts, and working out their list for each face was a large part of the
-  // first frame. Where the face found lacks some character (none of the faces
-  // the package depends on is installed), the fallbacks stay.
-  font.setStyleStrategy(QFont::NoFontMerging);
-  if (!FaceHasEvery(font, WindowsCharacters())) font.setStyleStrategy(QFont::PreferDefault);
   return font;
 }
 
 }  // namespace
-
-bool FaceHasEvery(const QFont& font, const QString& text) {
-  const QFontMetrics metrics(font);
-  const QList<uint> characters = text.toUcs4();
-  return std::all_of(characters.begin(), characters.end(),
-                     [&metrics](uint c) { return metrics.inFontUcs4(c); });
-}
 
 void RegisterFontSubstitutes() {
   // MS Gothic is fixed-pitch, MS UI Gothic proportional; IPAGothic and IPAPGothic

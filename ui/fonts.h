@@ -12,12 +12,8 @@ namespace ui {
 // before the window is built.
 void RegisterFontSubstitutes();
 
-// Whether the font has every character of the text: for a font that goes
-// without fallback fonts, whether its own face has them.
-bool FaceHasEvery(const QFont& font, const QString& text);
-
-// A role's font. Its face, when it has every character the window writes, goes
-// without the toolkit's fallback fonts.
+// A role's font, in the face installed under the designed name or its first
+// installed substitute.
 QFont FontFor(FontRole role);
 
 }  // namespace ui

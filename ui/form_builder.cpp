@@ -2,10 +2,8 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -173,12 +171,6 @@ FormControls BuildForm(QWidget& window) {
     return found->second;
   };
   window.setFont(fontFor(FontRole::Window));
-  // An entry field lays out its first, empty, text in the application's font
-  // before the window's font reaches it: while the window is built that is the
-  // window's font, so that no face is loaded for that layout alone.
-  const QFont applicationFont = QGuiApplication::font();
-  QGuiApplication::setFont(window.font());
-  const auto restore = qScopeGuard([&] { QGuiApplication::setFont(applicationFont); });
   for (const ControlDesign& design : ControlTable()) {
     QWidget* container =
         design.container.empty() ? &window : controls.byName.value(ToQString(design.container));

@@ -243,13 +243,11 @@ class EntryFieldTest : public QObject {
     QCOMPARE(field_->font().stretch(), int{QFont::AnyStretch});
   }
 
-  // The window's faces go without fallback fonts, but a user may paste anything:
-  // a character the face lacks is drawn from another font, not as a box.
+  // A user may paste anything: a character the window's face lacks is drawn
+  // from another font, not as a box.
   void pastedCharactersTheFaceLacksComeFromOtherFonts() {
     const QFont before = field_->font();
-    QFont windowFace = ui::FontFor(ui::FontRole::Window);
-    windowFace.setStyleStrategy(QFont::NoFontMerging);
-    field_->setFont(windowFace);
+    field_->setFont(ui::FontFor(ui::FontRole::Window));
     int fromOtherFonts = 0;
     for (const QString& text :
          {QStringLiteral("12.5"), QStringLiteral("\u2603\uff11"), QStringLiteral("5\u263a"),

@@ -377,50 +377,6 @@ class PaintingTest : public QObject {
     QVERIFY(ScreenShowsWhole(window));
   }
 
-  // The window's faces go without the toolkit's fallback fonts: they have every
-  // character the window writes, so it looks exactly as with fallbacks allowed.
-  void facesNeedNoFallbackFonts() {
-    app::FrmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (const char* name : {"Txt_ang_f", "Txt_ang_L", "Txt_L_f", "Txt_L_W", "TxtWandL_L"}) {
-      auto* field = window.findChild<QLineEdit*>(QLatin1String(name));
-      QVERIFY(field != nullptr);
-      QTest::keyClicks(field, QStringLiteral("8.5"));
-    }
-    const QImage withoutFallbacks = Whole(window);
-    int faces = 0;
-    QList<QWidget*> widgets = window.findChildren<QWidget*>();
-    widgets.append(&window);
-    for (QWidget* widget : widgets) {
-      QFont font = widget->font();
-      if (!widget->testAttribute(Qt::WA_SetFont) ||
-          !(font.styleStrategy() & QFont::NoFontMerging)) {
-        continue;
-      }
-      ++faces;
-      font.setStyleStrategy(QFont::PreferDefault);
-      widget->setFont(font);
-    }
-    QVERIFY(faces > 1);
-    QCOMPARE(Whole(window), withoutFallbacks);
-  }
-
-  // Where the face found lacks a character the window writes (here the
-  // ideographic space some captions are padded with), its fallbacks stay.
-  void faceLackingACharacterKeepsItsFallbackFonts() {
-    QVERIFY(ui::FontFor(ui::FontRole::Window).styleStrategy() & QFont::NoFontMerging);
-    const QString family = QStringLiteral("ＭＳ ゴシック");
-    const QStringList substitutes = QFont::substitutes(family);
-    const auto restore = qScopeGuard([&] {
-      QFont::removeSubstitutions(family);
-      QFont::insertSubstitutions(family, substitutes);
-    });
-    QFont::removeSubstitutions(family);
-    QFont::insertSubstitution(family, QStringLiteral("DejaVu Sans"));
-    QVERIFY(!(ui::FontFor(ui::FontRole::Window).styleStrategy() & QFont::NoFontMerging));
-  }
-
   void frameInStripsAsWhole_data() { AcrossAndDown(); }
 
   void frameInStripsAsWhole() {

@@ -13,7 +13,6 @@
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
 #include "ui/fonts.h"
-#include "ui/frame_box.h"
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
@@ -55,7 +54,7 @@ QWidget* MakeControl(const ControlDesign& design, QWidget* parent) {
     case ControlKind::TextBox:
       return MakeEntry(design, parent);
     case ControlKind::Frame:
-      return new FrameBox(caption, parent);
+      return new QGroupBox(caption, parent);
     case ControlKind::CheckBox:
       return new QCheckBox(caption, parent);
     case ControlKind::OptionButton:

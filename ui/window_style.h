@@ -1,33 +1,23 @@
 #pragma once
 
 #include <QProxyStyle>
-#include <QStyleOptionGroupBox>
-#include <vector>
 
 namespace ui {
 
-// The window's look (Fusion on every desktop, so that the layout in twips holds
-// everywhere), with the geometry of a frame's parts kept once it is worked out:
-// a frame is painted again under every result label that changes, and each time
-// the style would measure its caption anew for the caption's, the check box's
-// and the border's rectangles.
+// The window's look: Fusion on every desktop, so that the layout in twips holds
+// everywhere, with the frames (group boxes) drawn as a plain border around a
+// fill of the frame's own background colour, where the base style lays a
+// smoothed picture. A flat inside lets the labels on it paint their own
+// background, and a picture stretched over a tall frame is the slowest thing the
+// raster engine paints.
 class WindowStyle : public QProxyStyle {
   Q_OBJECT
 
  public:
   WindowStyle();
 
-  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                       const QWidget* widget) const override;
-
- private:
-  struct FramePart {
-    const QWidget* widget;
-    SubControl part;
-    QStyleOptionGroupBox option;
-    QRect rect;
-  };
-  mutable std::vector<FramePart> frameParts_;
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
 };
 
 }  // namespace ui

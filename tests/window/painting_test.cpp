@@ -10,7 +10,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QStyleFactory>
 #include <QStyleHints>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <memory>
 
@@ -19,7 +21,6 @@
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
 #include "ui/fonts.h"
-#include "ui/frame_box.h"
 #include "ui/simple_text.h"
 
 namespace {
@@ -106,11 +107,23 @@ bool ScreenShowsWhole(QWidget& window) {
          screen == window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Strips in columns and in rows.
-void AcrossAndDown() {
-  QTest::addColumn<int>("orientation");
-  QTest::newRow("columns") << int(Qt::Horizontal);
-  QTest::newRow("rows") << int(Qt::Vertical);
+// The bounding box of the pixels that are not the background, in device pixels.
+QRect Ink(const QImage& image, QRgb background) {
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != background) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  return ink;
+}
+
+// The first row from the top where column x is not the background.
+int FirstInkDown(const QImage& image, int x, QRgb background) {
+  for (int y = 0; y < image.height(); ++y) {
+    if (image.pixel(x, y) != background) return y;
+  }
+  return -1;
 }
 
 }  // namespace
@@ -260,23 +273,51 @@ class PaintingTest : public QObject {
     QCOMPARE(InStrips(*label, 1, Qt::Orientation(orientation)), Whole(*label));
   }
 
-  // On a window, a frame fills the flat part of its inside itself; it comes out
-  // as the toolkit's own frame, painted whole or in strips.
-  void frameOnAWindowAsAPlainFrame_data() { AcrossAndDown(); }
+  // A frame's caption is the base style's, pixel for pixel, and its plain border
+  // spans what the base style's frame spans, at each scale the suite runs at.
+  void frameWhereTheBaseStyleDrawsIt_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("long caption") << "Angle of View [f and L -> W and H Angle]" << QSize(521, 113);
+    QTest::newRow("short caption") << "LensType" << QSize(153, 137);
+    QTest::newRow("no caption") << "" << QSize(777, 177);
+  }
 
-  void frameOnAWindowAsAPlainFrame() {
-    QFETCH(int, orientation);
-    const QString caption = QStringLiteral("Angle of View [f and L -> W and H Angle]");
-    QWidget window;
-    window.resize(300, 110);
-    (new ui::FrameBox(caption, &window))->setGeometry(8, 6, 280, 96);
-    QWidget plainWindow;
-    plainWindow.resize(window.size());
-    (new QGroupBox(caption, &plainWindow))->setGeometry(8, 6, 280, 96);
-    const QImage plain = Whole(plainWindow);
-    QCOMPARE(Whole(window), plain);
-    // Strips as wide as a result value: the first of them works the flat inside out.
-    QCOMPARE(InStrips(window, 7, Qt::Orientation(orientation)), plain);
+  void frameWhereTheBaseStyleDrawsIt() {
+    QFETCH(QString, caption);
+    QFETCH(QSize, size);
+    QGroupBox frame(caption);
+    frame.setFont(ui::FontFor(ui::FontRole::Window));
+    frame.resize(size);
+    const QImage drawn = Whole(frame);
+    const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
+    frame.setStyle(base.get());
+    const QImage expected = Whole(frame);
+    const QRgb background = frame.palette().color(QPalette::Window).rgb();
+    frame.setStyle(nullptr);
+    // On a dense screen the base style's smoothed border reaches a device pixel
+    // further out.
+    const int slack = frame.devicePixelRatioF() == 1 ? 0 : 1;
+    const QRect ink = Ink(drawn, background);
+    const QRect expectedInk = Ink(expected, background);
+    QVERIFY2(qAbs(ink.left() - expectedInk.left()) <= slack, "left");
+    QVERIFY2(qAbs(ink.right() - expectedInk.right()) <= slack, "right");
+    QVERIFY2(qAbs(ink.bottom() - expectedInk.bottom()) <= slack, "bottom");
+    // Down a column clear of the caption: the border's top edge.
+    const int x = drawn.width() - 8;
+    QVERIFY2(
+        qAbs(FirstInkDown(drawn, x, background) - FirstInkDown(expected, x, background)) <= slack,
+        "top");
+    if (caption.isEmpty()) return;
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = caption;
+    const qreal ratio = frame.devicePixelRatioF();
+    const QRect label = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                      QStyle::SC_GroupBoxLabel, &frame);
+    const QRect onDevice(QPointF(label.topLeft() * ratio).toPoint(),
+                         QSizeF(label.size() * ratio).toSize());
+    QCOMPARE(drawn.copy(onDevice), expected.copy(onDevice));
   }
 
   // The whole window, its values set, repainted a strip at a time as when values
@@ -375,15 +416,6 @@ class PaintingTest : public QObject {
     }
     for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
     QVERIFY(ScreenShowsWhole(window));
-  }
-
-  void frameInStripsAsWhole_data() { AcrossAndDown(); }
-
-  void frameInStripsAsWhole() {
-    QFETCH(int, orientation);
-    ui::FrameBox frame(QStringLiteral("Angle of View [f and L -> W and H Angle]"));
-    frame.resize(260, 60);
-    QCOMPARE(InStrips(frame, 3, Qt::Orientation(orientation)), Whole(frame));
   }
 };
 

@@ -69,7 +69,7 @@ void FrmMain::SetPartnerText(optics::Field field, const std::string& text) {
 }
 
 void FrmMain::SetCaption(optics::ResultCell cell, const std::string& caption) {
-  c_.Result(cell).ShowText(QString::fromStdString(caption));
+  c_.Result(cell).setText(QString::fromStdString(caption));
 }
 
 void FrmMain::CalcAngleOfView() { optics::CalcAngleOfView(*this); }

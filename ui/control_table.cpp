@@ -58,7 +58,6 @@ constexpr std::string_view kLight = "Fraillumination";
 constexpr std::string_view kPanel = "FraCameraSlect";
 constexpr std::string_view kType = "FraCameraType";
 
-// Grid lines come before the labels of their frame, so that labels lie above them.
 constexpr auto kControls = std::to_array<ControlDesign>({
     Label("Label3", "", "Kestrova System Solutions", 9120, 120, 3015, 255, F::Company),
     {"Image1", K::Image, "", "", 240, 960, 5655, 3015},

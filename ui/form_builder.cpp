@@ -97,9 +97,13 @@ void CollectHandles(FormControls& c) {
     for (int format = 0; format < optics::kFormatCount; ++format) {
       const QString array = ResultArrayName(table, format);
       for (int element = 0; element <= optics::ValueCount(table); ++element) {
+        FittedLabel* label = Find<FittedLabel>(c, MemberName(array, element));
         c.results[static_cast<std::size_t>(table)][static_cast<std::size_t>(format)]
-                 [static_cast<std::size_t>(element)] =
-            Find<FittedLabel>(c, MemberName(array, element));
+                 [static_cast<std::size_t>(element)] = label;
+        // A result row stands on the flat inside of its frame: filling that
+        // colour itself, a label whose value changes is repainted alone, not
+        // with the frame beneath it.
+        label->setAutoFillBackground(true);
       }
     }
   }
@@ -125,7 +129,7 @@ void CollectHandles(FormControls& c) {
 
 // Each label's text keeps a pixel clear of every grid line drawn across it, so
 // that no line covers a digit of a value wider than its column.
-void KeepTextClearOfLines(const FormControls& c, const std::vector<const QWidget*>& lines) {
+void KeepTextClearOfLines(const FormControls& c, const std::vector<QWidget*>& lines) {
   constexpr int kClearance = 1;
   for (QWidget* control : c.byName) {
     auto* label = qobject_cast<FittedLabel*>(control);
@@ -161,7 +165,7 @@ QRect PixelGeometry(const ControlDesign& design) {
 
 FormControls BuildForm(QWidget& window) {
   FormControls controls;
-  std::vector<const QWidget*> lines;
+  std::vector<QWidget*> lines;
   // Each role's font is worked out once: that looks into its face.
   std::map<FontRole, QFont> fonts;
   const auto fontFor = [&fonts](FontRole role) -> const QFont& {
@@ -191,6 +195,8 @@ FormControls BuildForm(QWidget& window) {
     if (previous != nullptr) QWidget::setTabOrder(previous, next);
     previous = next;
   }
+  // Grid lines lie over the result labels they cross, which fill their background.
+  for (QWidget* line : lines) line->raise();
   CollectHandles(controls);
   KeepTextClearOfLines(controls, lines);
   DescribeForAssistiveTechnology(controls);

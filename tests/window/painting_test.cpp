@@ -1,8 +1,9 @@
-// Labels keep the placement of their text between paints, and labels and frames
-// leave out what a paint does not reach. Neither may show: a label whose text,
-// font, enabled state or geometry changed draws exactly what a fresh label with
-// the same properties draws, and a label or frame painted in strips comes out as
-// when it is painted whole.
+// Labels keep the placement of their text between paints and fill their own
+// background, and the window's style draws the frames. None of it may show: a
+// label whose text, font, enabled state or geometry changed draws exactly what a
+// fresh label with the same properties draws, a label or the window painted in
+// strips comes out as when it is painted whole, the screen after each key is the
+// whole window, and a frame stands where the base style puts it.
 #include <QApplication>
 #include <QBackingStore>
 #include <QFontMetricsF>
@@ -18,10 +19,10 @@
 
 #include "app/frm_main.h"
 #include "app/startup.h"
+#include "tests/window/window_driver.h"
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
 #include "ui/fonts.h"
-#include "ui/simple_text.h"
 
 namespace {
 
@@ -181,72 +182,6 @@ class PaintingTest : public QObject {
     QCOMPARE(Whole(*label), Whole(*fresh));
   }
 
-  // Values set without the general text layout come out as the toolkit's own
-  // label draws them, enabled or not (at each scale the suite runs at).
-  void valueDrawsAsAPlainLabel_data() {
-    QTest::addColumn<LabelState>("state");
-    for (const QString& value :
-         {QStringLiteral("7.2"), QStringLiteral("0.0"), QStringLiteral("-12.35"),
-          QStringLiteral("1680.56"), QStringLiteral("181.1"), QStringLiteral("90")}) {
-      LabelState centred = Value(value);
-      centred.size = QSize(60, 17);  // room for the widest, so that none is condensed
-      QTest::addRow("%s", qPrintable(value)) << centred;
-      LabelState regular = centred;
-      regular.font = ui::FontRole::Window;
-      regular.alignment = Qt::AlignLeft | Qt::AlignTop;
-      QTest::addRow("%s regular, left", qPrintable(value)) << regular;
-    }
-    LabelState disabled = Value(QStringLiteral("35.4"));
-    disabled.enabled = false;
-    QTest::addRow("disabled") << disabled;
-  }
-
-  void valueDrawsAsAPlainLabel() {
-    QFETCH(LabelState, state);
-    QVERIFY(ui::SetSimply(state.text, ui::FontFor(state.font)).has_value());
-    const std::unique_ptr<ui::FittedLabel> label = Made(state);
-    QLabel plain;
-    plain.setTextFormat(Qt::PlainText);
-    plain.setText(state.text);
-    plain.setFont(ui::FontFor(state.font));
-    plain.resize(state.size);
-    plain.setAlignment(state.alignment);
-    plain.setEnabled(state.enabled);
-    QCOMPARE(Whole(*label), Whole(plain));
-  }
-
-  // A value set straight from the font measures as the general layout measures
-  // it; anything but digits, the point and the minus sign is left to the layout.
-  void simplySetValueMeasuresAsTheLayout_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("simple");
-    for (const char* value :
-         {"0", "7.2", "-12.35", "35996.4", "1.", ".5", "--..--", "0123456789"}) {
-      QTest::newRow(value) << QString::fromLatin1(value) << true;
-    }
-    for (const char* other : {"", "NULL", "1e5", "+3", "1 2", "1,5", "W[deg]"}) {
-      QTest::addRow("'%s'", other) << QString::fromLatin1(other) << false;
-    }
-    QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12") << false;
-  }
-
-  void simplySetValueMeasuresAsTheLayout() {
-    QFETCH(QString, text);
-    QFETCH(bool, simple);
-    for (const ui::FontRole role : {ui::FontRole::Value, ui::FontRole::Window}) {
-      const QFont font = ui::FontFor(role);
-      const std::optional<ui::SimpleText> set = ui::SetSimply(text, font);
-      QCOMPARE(set.has_value(), simple);
-      if (!set) continue;
-      const QFontMetricsF metrics(font);
-      QCOMPARE(set->advance, metrics.horizontalAdvance(text));
-      const QRectF ink = metrics.boundingRect(text);
-      QCOMPARE(set->inkLeft, std::min<qreal>(0, ink.left()));
-      QCOMPARE(set->inkRight, ink.right());
-      QCOMPARE(set->glyphs.glyphIndexes().size(), text.size());
-    }
-  }
-
   void labelInStripsAsWhole_data() {
     QTest::addColumn<LabelState>("state");
     QTest::addColumn<int>("orientation");
@@ -271,6 +206,39 @@ class PaintingTest : public QObject {
     QFETCH(int, orientation);
     const std::unique_ptr<ui::FittedLabel> label = Made(state);
     QCOMPARE(InStrips(*label, 1, Qt::Orientation(orientation)), Whole(*label));
+  }
+
+  // Result labels fill their own background, and that must never show: with values
+  // set, a camera's rows greyed or the selection panel on, the window looks as
+  // when no label fills anything and the frames and lines beneath show through.
+  void labelsFillingTheirBackgroundAreUnseen_data() {
+    QTest::addColumn<int>("state");
+    QTest::newRow("values") << 0;
+    QTest::newRow("a camera chosen, the other rows greyed") << 1;
+    QTest::newRow("the panel on, nothing chosen") << 2;
+  }
+
+  void labelsFillingTheirBackgroundAreUnseen() {
+    QFETCH(int, state);
+    const auto restore = CaretKeptOn();
+    const std::unique_ptr<app::FrmMain> window = ActiveWindow();
+    QVERIFY(window != nullptr);
+    WindowDriver driver(*window);
+    driver.Type(QStringLiteral("Txt_ang_L"), QStringLiteral("10"));
+    driver.Type(QStringLiteral("Txt_L_W"), QStringLiteral("5"));
+    driver.Type(QStringLiteral("TxtWandL_L"), QStringLiteral("0.1"));
+    driver.Type(QStringLiteral("Txt_ang_f"), QStringLiteral("3.8"));
+    if (state == 1) driver.ChooseCamera(1, QStringLiteral("CAM-116"));
+    if (state == 2) driver.Click(QStringLiteral("ChkCameraSelect"));
+    const QImage filled = Whole(*window);
+    int labels = 0;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+      if (!label->autoFillBackground()) continue;
+      ++labels;
+      label->setAutoFillBackground(false);
+    }
+    QVERIFY(labels >= 33);
+    QCOMPARE(Whole(*window), filled);
   }
 
   // A frame's caption is the base style's, pixel for pixel, and its plain border
@@ -321,8 +289,8 @@ class PaintingTest : public QObject {
   }
 
   // The whole window, its values set, repainted a strip at a time as when values
-  // change (frames filling their flat insides, values set straight from the
-  // font), looks as when it is painted whole through the style.
+  // change (labels filling their own background, lines over them, frames
+  // beneath), looks as when it is painted whole.
   void windowInStripsAsWhole() {
     app::FrmMain window;
     window.show();
@@ -368,7 +336,7 @@ class PaintingTest : public QObject {
   // comes out as when the window is painted whole.
   void keyWithItsSurroundingsAsWhole_data() {
     QTest::addColumn<int>("change");
-    QTest::newRow("a value set as a plain label") << 0;
+    QTest::newRow("a value set") << 0;
     QTest::newRow("a value disabled") << 1;
     QTest::newRow("a line shown across a value") << 2;
     QTest::newRow("the frame's colour") << 3;

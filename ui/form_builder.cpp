@@ -39,6 +39,10 @@ QWidget* MakeEntry(const ControlDesign& design, QWidget* parent) {
   } else {
     Colour(*field, QPalette::Base, kEntryBackground);
   }
+  // A field stands on the flat inside of its frame and fills that colour around
+  // its rounded panel itself, so that a key repaints the field alone.
+  field->setBackgroundRole(QPalette::Window);
+  field->setAutoFillBackground(true);
   return field;
 }
 

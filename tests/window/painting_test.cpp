@@ -208,17 +208,18 @@ class PaintingTest : public QObject {
     QCOMPARE(InStrips(*label, 1, Qt::Orientation(orientation)), Whole(*label));
   }
 
-  // Result labels fill their own background, and that must never show: with values
-  // set, a camera's rows greyed or the selection panel on, the window looks as
-  // when no label fills anything and the frames and lines beneath show through.
-  void labelsFillingTheirBackgroundAreUnseen_data() {
+  // Result labels and entry fields fill their own background, and that must
+  // never show: with values set, a camera's rows greyed or the selection panel
+  // on, the window looks as when none of them fills anything and the frames and
+  // lines beneath show through.
+  void ownBackgroundsAreUnseen_data() {
     QTest::addColumn<int>("state");
     QTest::newRow("values") << 0;
     QTest::newRow("a camera chosen, the other rows greyed") << 1;
     QTest::newRow("the panel on, nothing chosen") << 2;
   }
 
-  void labelsFillingTheirBackgroundAreUnseen() {
+  void ownBackgroundsAreUnseen() {
     QFETCH(int, state);
     const auto restore = CaretKeptOn();
     const std::unique_ptr<app::FrmMain> window = ActiveWindow();
@@ -232,12 +233,14 @@ class PaintingTest : public QObject {
     if (state == 2) driver.Click(QStringLiteral("ChkCameraSelect"));
     const QImage filled = Whole(*window);
     int labels = 0;
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-      if (!label->autoFillBackground()) continue;
-      ++labels;
-      label->setAutoFillBackground(false);
+    int fields = 0;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      const bool label = qobject_cast<QLabel*>(control) != nullptr;
+      if (!control->autoFillBackground() || !(label || qobject_cast<QLineEdit*>(control))) continue;
+      ++(label ? labels : fields);
+      control->setAutoFillBackground(false);
     }
-    QVERIFY(labels >= 33);
+    QVERIFY(labels >= 33 && fields == 12);
     QCOMPARE(Whole(*window), filled);
   }
 

@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QTextLayout>
+#include <memory>
 
 namespace ui {
 
@@ -23,7 +25,9 @@ class FittedLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // Where and how the text is drawn, worked out once per text, font and geometry.
+  // Where and how the text is drawn, worked out once per text, font and
+  // geometry: the text is laid out once, measured from that layout and drawn
+  // from it, where laying it out is most of what a paint costs.
   struct Placement {
     QString text;
     QFont font;
@@ -32,9 +36,10 @@ class FittedLabel : public QLabel {
     Qt::Alignment alignment;
     qreal pixelRatio = 0;
 
-    bool asLabel = true;  // drawn where the label itself puts it
-    // Condensed or moved: the painter's offset and horizontal scale, and where
-    // the text starts in the scaled coordinates.
+    std::unique_ptr<QTextLayout> layout;  // one line, its baseline at the font's ascent
+    bool asLabel = true;                  // where the label itself would put it
+    // The painter's offset and horizontal scale, and where the layout starts in
+    // the scaled coordinates.
     QPointF offset;
     qreal scale = 1;
     QPointF start;
@@ -42,6 +47,8 @@ class FittedLabel : public QLabel {
 
   const Placement& CurrentPlacement();
   void Place(Placement& placement) const;
+  // Whether the label puts its text where the layout alone can follow it.
+  bool PlainlyPlaced(Qt::Alignment alignment) const;
 
   QRect textArea_;  // null: the whole contents rectangle
   Placement placement_;

@@ -182,6 +182,46 @@ class PaintingTest : public QObject {
     QCOMPARE(Whole(*label), Whole(*fresh));
   }
 
+  // A text with room draws from its one layout exactly as the toolkit's own
+  // label draws it: values and captions, centred or at the left, in each face,
+  // enabled or not (at each scale the suite runs at).
+  void textWithRoomDrawsAsAPlainLabel_data() {
+    QTest::addColumn<LabelState>("state");
+    for (const QString& text :
+         {QStringLiteral("7.2"), QStringLiteral("-12.35"), QStringLiteral("1680.56"),
+          QStringLiteral("NULL"), QStringLiteral("1/4type"), QStringLiteral("W[deg]"),
+          QStringLiteral("/CCD\u3000:"), QStringLiteral("f\u00e9\u2603")}) {
+      LabelState centred = Value(text);
+      centred.size = QSize(80, 17);  // room for the widest, so that none is condensed
+      QTest::addRow("%s", qPrintable(text)) << centred;
+      LabelState regular = centred;
+      regular.font = ui::FontRole::Window;
+      regular.alignment = Qt::AlignLeft | Qt::AlignTop;
+      QTest::addRow("%s regular, left", qPrintable(text)) << regular;
+      LabelState disabled = centred;
+      disabled.enabled = false;
+      QTest::addRow("%s disabled", qPrintable(text)) << disabled;
+    }
+    LabelState company = Value(QStringLiteral("Kestrova System Solutions"));
+    company.font = ui::FontRole::Company;
+    company.size = QSize(201, 17);
+    company.alignment = Qt::AlignLeft | Qt::AlignTop;
+    QTest::addRow("company") << company;
+  }
+
+  void textWithRoomDrawsAsAPlainLabel() {
+    QFETCH(LabelState, state);
+    const std::unique_ptr<ui::FittedLabel> label = Made(state);
+    QLabel plain;
+    plain.setTextFormat(Qt::PlainText);
+    plain.setText(state.text);
+    plain.setFont(ui::FontFor(state.font));
+    plain.resize(state.size);
+    plain.setAlignment(state.alignment);
+    plain.setEnabled(state.enabled);
+    QCOMPARE(Whole(*label), Whole(plain));
+  }
+
   void labelInStripsAsWhole_data() {
     QTest::addColumn<LabelState>("state");
     QTest::addColumn<int>("orientation");

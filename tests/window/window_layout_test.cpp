@@ -121,8 +121,8 @@ class WindowLayoutTest : public QObject {
     QVERIFY(qobject_cast<QLineEdit*>(Control("Txtillumination_M1"))->isReadOnly());
   }
 
-  // The window's font stands in for the application's only while the window is
-  // built: message boxes and menus keep the desktop's.
+  // The window's faces are the window's own: message boxes and menus keep the
+  // desktop's font.
   void buildingTheWindowLeavesTheApplicationsFont() {
     const QFont before = QApplication::font();
     QVERIFY(before != window_->font());

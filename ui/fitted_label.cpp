@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/contrast_colours.h"
+
 namespace ui {
 namespace {
 
@@ -101,10 +103,13 @@ void FittedLabel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.translate(p.offset);
   if (p.scale != 1) painter.scale(p.scale, 1.0);
-  // In the colour group of the label's state, as the style draws a label's text.
+  // In the colour group of the label's state, as the style draws a label's text,
+  // greyed so that it shows as greyed in every palette.
   QStyleOption option;
   option.initFrom(this);
-  painter.setPen(QPen(option.palette.brush(foregroundRole()), painter.pen().widthF()));
+  const QBrush ink =
+      isEnabled() ? option.palette.brush(foregroundRole()) : QBrush(GreyedText(option.palette));
+  painter.setPen(QPen(ink, painter.pen().widthF()));
   p.layout->draw(&painter, p.start);
 }
 

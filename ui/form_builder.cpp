@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/accessibility.h"
+#include "ui/contrast_colours.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
@@ -24,20 +25,13 @@ const QColor kEntryBackground(255, 255, 128);
 const QColor kOutputBackground(0, 255, 255);
 const QColor kOutputText(0, 0, 255);
 
-void Colour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(role, colour);
-  widget.setPalette(palette);
-}
-
 QWidget* MakeEntry(const ControlDesign& design, QWidget* parent) {
   auto* field = new EntryField(parent);
   if (design.colour == ColourRole::Output) {
     field->setReadOnly(true);  // written by the converter only
-    Colour(*field, QPalette::Base, kOutputBackground);
-    Colour(*field, QPalette::Text, kOutputText);
+    FixFill(*field, kOutputBackground, kOutputText);
   } else {
-    Colour(*field, QPalette::Base, kEntryBackground);
+    FixFill(*field, kEntryBackground);
   }
   // A field stands on the flat inside of its frame and fills that colour around
   // its rounded panel itself, so that a key repaints the field alone.
@@ -66,8 +60,11 @@ QWidget* MakeControl(const ControlDesign& design, QWidget* parent) {
     case ControlKind::ListBox:
       return new ListBox(parent);
     case ControlKind::PictureBox: {
+      // White whatever the palette: it shows a picture.
       auto* picture = new PictureBox(parent);
-      Colour(*picture, QPalette::Window, Qt::white);
+      QPalette palette = picture->palette();
+      palette.setColor(QPalette::Window, Qt::white);
+      picture->setPalette(palette);
       return picture;
     }
     case ControlKind::Image: {
@@ -79,8 +76,10 @@ QWidget* MakeControl(const ControlDesign& design, QWidget* parent) {
     }
     case ControlKind::Line: {
       auto* line = new QWidget(parent);
+      // A line control's colour is the palette's text colour, so it shows on a
+      // dark window as on a light one.
       line->setAutoFillBackground(true);
-      Colour(*line, QPalette::Window, Qt::black);
+      line->setBackgroundRole(QPalette::WindowText);
       return line;
     }
   }

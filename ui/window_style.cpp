@@ -6,6 +6,8 @@
 #include <QStyleOption>
 #include <algorithm>
 
+#include "ui/contrast_colours.h"
+
 namespace ui {
 namespace {
 
@@ -15,8 +17,8 @@ namespace {
 constexpr int kBorderLeft = 1;
 constexpr int kBorderBelowCaption = 4;
 
-// As dark over the window as the base style's frame.
-constexpr int kBorderDarkness = 111;
+// A border must stand out from the window as a line does, in every palette.
+constexpr double kBorderContrast = 3;
 
 }  // namespace
 
@@ -37,9 +39,12 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
   const QRect border = option->rect.adjusted(kBorderLeft, top + kBorderBelowCaption, 0, 0);
   if (border.isEmpty()) return;
   // Plain rectangles, which the raster engine fills fastest: the border's
-  // colour, then the inside over it.
+  // colour, then the inside over it. The border leans from the window's colour
+  // towards its text's just far enough to stand out, and a disabled frame keeps
+  // the border of an enabled one.
   const QColor fill = option->palette.color(QPalette::Window);
-  painter->fillRect(border, fill.darker(kBorderDarkness));
+  const QColor text = option->palette.color(QPalette::Active, QPalette::WindowText);
+  painter->fillRect(border, StandingOut(fill, text, kBorderContrast));
   painter->fillRect(border.adjusted(1, 1, -1, -1), fill);
 }
 

@@ -4,25 +4,34 @@
 // fresh label with the same properties draws, a label or the window painted in
 // strips comes out as when it is painted whole, the screen after each key is the
 // whole window, and a frame stands where the base style puts it.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBackingStore>
+#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHash>
 #include <QImage>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleHints>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "app/frm_main.h"
 #include "app/startup.h"
+#include "tests/window/test_palettes.h"
+#include "tests/window/whole_text.h"
 #include "tests/window/window_driver.h"
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
 #include "ui/fonts.h"
+#include "ui/list_box.h"
 
 namespace {
 
@@ -125,6 +134,50 @@ int FirstInkDown(const QImage& image, int x, QRgb background) {
     if (image.pixel(x, y) != background) return y;
   }
   return -1;
+}
+
+// Where a control draws its text, in window coordinates.
+QRect TextRect(const QWidget& control, const QWidget& window) {
+  QRect rect = control.rect();
+  if (const auto* field = qobject_cast<const QLineEdit*>(&control)) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    rect = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    rect = button->style()->subElementRect(qobject_cast<const QCheckBox*>(button) != nullptr
+                                               ? QStyle::SE_CheckBoxContents
+                                               : QStyle::SE_RadioButtonContents,
+                                           &option, button);
+  } else if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    rect = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                          frame);
+  }
+  return QRect(control.mapTo(&window, rect.topLeft()), rect.size());
+}
+
+QRect InWindow(const QWidget& control, const QWidget& window) {
+  return QRect(control.mapTo(&window, QPoint(0, 0)), control.size());
+}
+
+// A rectangle of the window in the device pixels of its image.
+QRect OnDevice(const QRect& rect, qreal ratio) {
+  return {QPointF(QPointF(rect.topLeft()) * ratio).toPoint(),
+          QSizeF(QSizeF(rect.size()) * ratio).toSize()};
+}
+
+bool HasText(const QWidget& control) {
+  if (const auto* label = qobject_cast<const QLabel*>(&control)) return !label->text().isEmpty();
+  if (const auto* field = qobject_cast<const QLineEdit*>(&control)) return !field->text().isEmpty();
+  if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
+    return !frame->title().isEmpty();
+  return qobject_cast<const QAbstractButton*>(&control) != nullptr;
 }
 
 }  // namespace
@@ -345,6 +398,94 @@ class PaintingTest : public QObject {
     }
     QVERIFY(values >= 18);
     QCOMPARE(InStrips(window, 5, Qt::Vertical), Whole(window));
+  }
+
+  // Under the desktop's palette, switched on the live window, every text stands
+  // out from what is behind it by 4.5:1 and every grid line and frame border from
+  // the window by 3:1, read from the pixels; greyed rows and disabled controls
+  // need not, but still differ from enabled ones.
+  void everythingReadsInEveryPalette_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark") << testing_support::DarkPalette();
+    QTest::newRow("high contrast") << testing_support::HighContrastPalette();
+    QTest::newRow("dark from one colour") << testing_support::DarkFromOneColour();
+  }
+
+  void everythingReadsInEveryPalette() {
+    using testing_support::ReadPatch;
+    QFETCH(QPalette, palette);
+    const auto restore = CaretKeptOn();
+    const QPalette before = QApplication::palette();
+    const auto restorePalette = qScopeGuard([before] { QApplication::setPalette(before); });
+    const std::unique_ptr<app::FrmMain> window = ActiveWindow();
+    QVERIFY(window != nullptr);
+    QApplication::setPalette(palette);
+    WindowDriver driver(*window);
+    for (ui::EntryField* field : window->Controls().fields) {
+      if (!field->isReadOnly()) driver.Type(field->objectName(), QStringLiteral("5"));
+    }
+    driver.ChooseCamera(0, QStringLiteral("CAM-108"));
+    driver.Select(QStringLiteral("LstLens"), QStringLiteral("LNS-10"));
+    QCoreApplication::processEvents();
+    const QImage shown = window->grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    QList<QRect> lines;
+    for (const QWidget* line : testing_support::GridLines(window->findChildren<QWidget*>())) {
+      lines.append(OnDevice(InWindow(*line, *window), ratio));
+    }
+    int texts = 0;
+    QList<QRgb> enabledInk;
+    QList<QPair<QString, QRgb>> greyedInk;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      if (!control->isVisible() || !HasText(*control)) continue;
+      const auto patch = ReadPatch(shown, OnDevice(TextRect(*control, *window), ratio), lines);
+      const QString name = control->objectName();
+      if (!control->isEnabled()) {
+        QVERIFY2(patch.contrast >= 1.4, qPrintable(name + " greyed into its background"));
+        greyedInk.append({name, patch.ink});
+        continue;
+      }
+      ++texts;
+      if (qobject_cast<QLabel*>(control) != nullptr) enabledInk.append(patch.ink);
+      QVERIFY2(patch.contrast >= 4.5,
+               qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(patch.contrast, 0, 'f', 2)));
+    }
+    QVERIFY(texts >= 60 && greyedInk.size() >= 20);
+    // Greyed text differs from the text of enabled labels (the colour most of
+    // them reach).
+    QHash<QRgb, int> inks;
+    for (QRgb ink : enabledInk) ++inks[ink];
+    const QRgb enabled = std::max_element(inks.begin(), inks.end()).key();
+    for (const auto& [name, ink] : greyedInk) {
+      QVERIFY2(testing_support::Contrast(ink, enabled) >= 1.4,
+               qPrintable(name + " greyed like enabled text"));
+    }
+    // Both lists hold entries, each drawn on its list's ground.
+    for (const ui::ListBox* list : window->findChildren<ui::ListBox*>()) {
+      QVERIFY(list->count() > 0);
+      // The top entry in view, or the one below it where that is the chosen one.
+      const QListWidgetItem* top = list->itemAt(2, 2);
+      QVERIFY(top != nullptr);
+      QRect entry = list->visualItemRect(top);
+      if (top->isSelected()) entry.translate(0, entry.height());
+      const QRect area(list->viewport()->mapTo(window.get(), entry.topLeft()), entry.size());
+      const auto patch = ReadPatch(shown, OnDevice(area, ratio));
+      QVERIFY2(patch.contrast >= 4.5, qPrintable(list->objectName()));
+    }
+    // A line or a frame's border against the window around it.
+    for (const QRect& line : lines) {
+      const QRgb around = ReadPatch(shown, line.adjusted(-6, -6, 6, 6), lines).ground;
+      QVERIFY2(testing_support::Contrast(shown.pixel(line.center()), around) >= 3,
+               qPrintable(QStringLiteral("line at %1,%2").arg(line.x()).arg(line.y())));
+    }
+    for (const QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+      const QRect rect = OnDevice(InWindow(*frame, *window), ratio);
+      const QPoint right(rect.right(), rect.center().y());
+      const QRgb ground = ReadPatch(shown, rect).ground;
+      QVERIFY2(testing_support::Contrast(shown.pixel(right), ground) >= 3,
+               qPrintable(frame->objectName()));
+    }
   }
 
   // Typing repaints only what changed (a value only where its old and new text

@@ -3,7 +3,11 @@
 //
 //   window_fuzz [ACTIONS [SEED]] [--ignore=LETTERS]
 //
-// Defaults: 20000 actions, seed 1. A run is fully determined by its seed. On a
+// Defaults: 20000 actions, seed 1. A run is fully determined by its seed. A
+// third of every run goes under a dark desktop's palette: of each 3000 actions,
+// the last 1000 run with that palette switched onto the live window, the others
+// with the default light one, so the invariants (the whole-text one reading the
+// pixels) hold in both. On a
 // broken invariant the failing sequence is cut down on fresh windows and printed
 // as a replay script (what the replay language cannot say is a "#" comment), and
 // the exit status is 1. --ignore=ce keeps going past invariants (c) and (e), for
@@ -22,6 +26,7 @@
 #include "tests/fuzz/action_generator.h"
 #include "tests/fuzz/action_minimiser.h"
 #include "tests/fuzz/fuzz_session.h"
+#include "tests/window/test_palettes.h"
 #include "tools/harness/offscreen_application.h"
 
 namespace {
@@ -29,6 +34,8 @@ namespace {
 using fuzz::Action;
 
 constexpr double kMinimiseBudgetSeconds = 120;
+// Light for two stretches, dark for the third.
+constexpr long kPaletteStretch = 1000;
 constexpr std::size_t kContextLines = 20;
 
 struct Options {
@@ -125,8 +132,14 @@ int main(int argc, char* argv[]) {
   std::vector<Action> log;
   log.reserve(static_cast<std::size_t>(options.actions));
   QMap<QString, IgnoredBreak> ignored;  // by tag
+  const QPalette light = QApplication::palette();
+  const QPalette dark = testing_support::DarkPalette();
+  long darkActions = 0;
   const auto start = std::chrono::steady_clock::now();
   for (long i = 0; i < options.actions; ++i) {
+    const bool underDark = i / kPaletteStretch % 3 == 2;
+    if (i % kPaletteStretch == 0) QApplication::setPalette(underDark ? dark : light);
+    darkActions += underDark ? 1 : 0;
     log.push_back(generator.Next(session.Window()));
     for (const QString& problem : session.Step(log.back())) {
       if (!IsIgnored(options, problem)) {
@@ -160,6 +173,7 @@ int main(int argc, char* argv[]) {
   out << "message boxes answered: " << session.MessageBoxes()
       << ", actions on a disabled or missing control: " << session.SkippedActions()
       << ", window reactivated: " << session.Reactivations()
+      << ", under the dark palette: " << darkActions
       << ", slowest action: " << QString::number(session.SlowestActionSeconds() * 1000, 'f', 1)
       << " ms (" << fuzz::Describe(session.SlowestAction()).left(100) << ")\n";
   out << "window_fuzz: " << options.actions << " actions, seed " << options.seed << ", "

@@ -1,7 +1,6 @@
 #include "ui/contrast_colours.h"
 
 #include <QPalette>
-#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -47,17 +46,18 @@ QColor StandingOut(const QColor& ground, const QColor& towards, double ratio) {
 }
 
 void FixFill(QWidget& widget, const QColor& fill, const QColor& text) {
-  const QPalette light = widget.style()->standardPalette();
+  // Qt's default light palette, whatever palette the desktop's theme hands the
+  // style: its text colour, greyed, in a selection and as a placeholder.
+  const QColor black(Qt::black);
   QPalette palette = widget.palette();
-  for (const QPalette::ColorGroup group :
-       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Highlight,
-                                           QPalette::HighlightedText, QPalette::PlaceholderText}) {
-      palette.setColor(group, role, light.color(group, role));
-    }
-  }
   palette.setColor(QPalette::Base, fill);
-  if (text.isValid()) palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Text, text.isValid() ? text : black);
+  palette.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+  if (!text.isValid())
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0xbe, 0xbe, 0xbe));
+  palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x91, 0x91, 0x91));
   widget.setPalette(palette);
 }
 

@@ -17,6 +17,9 @@ packages=(
   # tests: the X clipboard, a window manager on the virtual X server (it gives the
   # activation back when a message box closes), and a headless Wayland compositor
   xclip openbox weston
+  # tests: a dark desktop palette, as GNOME's dark style hands it to a Qt program
+  # (GTK 3 carries its Adwaita theme, dark variant included)
+  qt6-gtk-platformtheme
   # tests: the desktop entry, the AppStream metadata, the manual page and the
   # Debian package as Debian checks it
   desktop-file-utils appstream dpkg-dev file man-db lintian

@@ -3,6 +3,7 @@ accessibility bus, and the cleanup that stops them however the run ends."""
 
 import faulthandler
 import os
+import re
 import shutil
 import subprocess
 import tempfile
@@ -139,6 +140,18 @@ class Desktop:
         path = self.path(f"{name}.png")
         self.run(["import", "-window", str(window), path])
         return path
+
+    def pixels(self, path, rect):
+        """The pixels of a rectangle of an image, as rows of (red, green, blue)."""
+        x, y, width, height = rect
+        data = subprocess.run(["convert", path, "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                               "ppm:-"], env=self.env, capture_output=True, timeout=WAIT,
+                              check=True).stdout
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", data)
+        columns, lines = int(header.group(1)), int(header.group(2))
+        body = data[header.end():]
+        return [[tuple(body[(row * columns + column) * 3:(row * columns + column) * 3 + 3])
+                 for column in range(columns)] for row in range(lines)]
 
     def window_rect(self, window, rect):
         """A rectangle on the desktop, in the window's own coordinates."""

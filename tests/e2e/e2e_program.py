@@ -15,10 +15,11 @@ WINDOW_TITLE = "Focimetra"
 class Focimetra:
     """One running instance of the program on the private desktop."""
 
-    def __init__(self, desktop, program, sanitized=False):
+    def __init__(self, desktop, program, sanitized=False, settings=None):
         self.desktop = desktop
         self.program = program      # path of the binary under test
         self.sanitized = sanitized  # built with the address and undefined-behaviour sanitizers
+        self.settings = settings or {}  # the desktop's own settings, such as its theme
         self.process = None
         self.window = None
         self.app = None
@@ -28,6 +29,7 @@ class Focimetra:
         env = dict(self.desktop.env)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["QT_ACCESSIBILITY"] = "1"
+        env.update(self.settings)
         if self.sanitized:
             # Leaks are for the unit tests to find: the program is ended with SIGTERM
             # here, and fontconfig and the D-Bus libraries keep memory until exit.

@@ -84,9 +84,10 @@ ANGLE_COLUMNS = ("W[m]", "H[m]", "Diagonal[m]", "W[deg]", "H[deg]", "Diagonal[de
 
 class FlowTest(unittest.TestCase):
     flow = None
+    settings = None  # the desktop's settings the program starts under
 
     def setUp(self):
-        self.program = Focimetra(DESKTOP, PROGRAM, SANITIZED)
+        self.program = Focimetra(DESKTOP, PROGRAM, SANITIZED, self.settings)
         self.addCleanup(self.program.stop)
         self.program.start()
 
@@ -191,6 +192,89 @@ class LensSelectionTest(FlowTest):
         fmin = app.find("label", "/f_min [mm]  :8.0")
         self.assertTrue(has_state(fmax, pyatspi.STATE_ENABLED))
         self.assertTrue(has_state(fmin, pyatspi.STATE_ENABLED))
+
+
+def contrast(first, second):
+    """How far two colours stand apart: the ratio of their relative luminances,
+    each plus 0.05 (1 to 21)."""
+    def luminance(colour):
+        linear = [c / 255 / 12.92 if c <= 10 else ((c / 255 + 0.055) / 1.055) ** 2.4
+                  for c in colour]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    lighter, darker = sorted((luminance(first), luminance(second)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
+
+
+def ground_and_ink(rows):
+    """The commonest colour of a patch (what stands behind) and how far the pixel
+    that stands out from it most does."""
+    counts = {}
+    for row in rows:
+        for pixel in row:
+            counts[pixel] = counts.get(pixel, 0) + 1
+    ground = max(counts, key=counts.get)
+    return ground, max(contrast(pixel, ground) for pixel in counts)
+
+
+def long_runs(rows, ground, least):
+    """The colours other than the ground that run unbroken along least pixels of a
+    row: the lines of a patch."""
+    colours = set()
+    for row in rows:
+        run, previous = 0, None
+        for pixel in row:
+            run = run + 1 if pixel == previous else 1
+            previous = pixel
+            if run >= least and pixel != ground:
+                colours.add(pixel)
+    return colours
+
+
+class DarkDesktopTest(FlowTest):
+    flow = "dark-desktop"
+    # GNOME's dark style, as it reaches a Qt program through the gtk3 platform theme.
+    # GTK's own accessibility bridge stays off: Qt's is the one that speaks for the
+    # window.
+    settings = {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark", "NO_AT_BRIDGE": "1"}
+
+    def test_typed_values_and_grid_lines_stand_out(self):
+        app = self.program
+        fields = [field for field in walk(app.app) if role_name(field) == "text"
+                  and has_state(field, pyatspi.STATE_EDITABLE)
+                  and not has_state(field, pyatspi.STATE_READ_ONLY)]
+        self.assertEqual(len(fields), 11, "the entry fields")
+        for field in fields:
+            app.type_into(field.name, "5")
+            app.expect_text(field, "5", f"the field {field.name!r}")
+        window = DESKTOP.window_pixels(app.window, "dark")
+        ground, _ = ground_and_ink(DESKTOP.pixels(window, (0, 0, 200, 30)))
+        self.assertLess(sum(ground), 3 * 128, f"the window is not dark: {ground}")
+        self.screenshot()
+        shot = os.path.join(os.getcwd(), f"e2e-{self.flow}.png")
+        reaches = []
+        for field in fields:
+            x, y, width, height = extents(field)
+            fill, reach = ground_and_ink(DESKTOP.pixels(shot, (x + 3, y + 3, width - 6,
+                                                               height - 6)))
+            self.assertGreaterEqual(reach, 4.5, f"the text of {field.name!r} on {fill}")
+            reaches.append(reach)
+        log(f"typed text on its fill: {min(reaches):.2f}:1 at least")
+        # The angle-of-view table, from its first row title to its last value.
+        corners = [extents(app.result(row, column, "angle of view"))
+                   for row in ("1/4type", "1/2type") for column in ANGLE_COLUMNS]
+        left = min(x for x, _, _, _ in corners) - 40
+        top = min(y for _, y, _, _ in corners) - 24
+        right = max(x + w for x, _, w, _ in corners) + 4
+        bottom = max(y + h for _, y, _, h in corners) + 4
+        table = DESKTOP.pixels(shot, (left, top, right - left, bottom - top))
+        behind, _ = ground_and_ink(table)
+        across = long_runs(table, behind, 200)
+        down = long_runs([list(column) for column in zip(*table)], behind, 60)
+        self.assertTrue(across and down, "the table's grid lines")
+        for colour in across | down:
+            self.assertGreaterEqual(contrast(colour, behind), 3,
+                                    f"a grid line {colour} on the window {behind}")
+            log(f"grid line {colour} on the window {behind}: {contrast(colour, behind):.2f}:1")
 
 
 def choose_camera(app, camera_type, model):

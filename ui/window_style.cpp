@@ -9,12 +9,6 @@
 namespace ui {
 namespace {
 
-// Where the base style puts a frame's border: one pixel in from the left, a
-// little below the caption line (or the top, without a caption), along the
-// right and bottom edges.
-constexpr int kBorderLeft = 1;
-constexpr int kBorderBelowCaption = 4;
-
 // As dark over the window as the base style's frame.
 constexpr int kBorderDarkness = 111;
 
@@ -34,7 +28,15 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     top = std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                    option->fontMetrics.height());
   }
-  const QRect border = option->rect.adjusted(kBorderLeft, top + kBorderBelowCaption, 0, 0);
+  // The base style's border runs a frame width in from the left edge and, below the
+  // caption line (or the top), the contents' margin plus a frame width; along the
+  // right and bottom edges.
+  const int frameWidth = pixelMetric(PM_DefaultFrameWidth, option, widget);
+  QStyleOptionGroupBox box;
+  box.QStyleOption::operator=(*option);
+  const int margin =
+      subControlRect(CC_GroupBox, &box, SC_GroupBoxContents, widget).left() - option->rect.left();
+  const QRect border = option->rect.adjusted(frameWidth, top + margin + frameWidth, 0, 0);
   if (border.isEmpty()) return;
   // Plain rectangles, which the raster engine fills fastest: the border's
   // colour, then the inside over it.

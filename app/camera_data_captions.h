@@ -3,17 +3,22 @@
 #include <QString>
 #include <array>
 
+#include "ui/camera_data_captions.h"
 #include "ui/form_controls.h"
+#include "ui/qt_text.h"
 
 namespace app {
 
-// The camera-data labels read a fixed 14-character prefix, then the value.
-inline const QString kCcdPrefix = QStringLiteral("/CCD         :");
-inline const QString kFmaxPrefix = QStringLiteral("/f_max [mm]  :");
-inline const QString kFminPrefix = QStringLiteral("/f_min [mm]  :");
-inline const QString kPixelsAPrefix = QStringLiteral("/Pixels a    :");
-inline const QString kPixelsBPrefix = QStringLiteral("/Pixels b    :");
-inline const QString kPixelsAbPrefix = QStringLiteral("/Pixels a*b  :");
+// The camera-data labels' prefixes, as the labels take them.
+inline QString CameraDataPrefix(std::string_view name) {
+  return ui::ToQString(ui::CameraDataCaptionsOf(name).prefix);
+}
+inline const QString kCcdPrefix = CameraDataPrefix("Lblccd");
+inline const QString kFmaxPrefix = CameraDataPrefix("Lblfmax");
+inline const QString kFminPrefix = CameraDataPrefix("Lblfmin");
+inline const QString kPixelsAPrefix = CameraDataPrefix("LblPic_a");
+inline const QString kPixelsBPrefix = CameraDataPrefix("LblPic_b");
+inline const QString kPixelsAbPrefix = CameraDataPrefix("LblPic_ab");
 
 struct CameraDataLabel {
   QLabel* ui::FormControls::*label;

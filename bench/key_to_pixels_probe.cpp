@@ -28,10 +28,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/percentile.h"
 #include "bench/window_bounds.h"
 
 namespace {
 
+using bench::Percentile;
 using Clock = std::chrono::steady_clock;
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
@@ -84,12 +86,6 @@ Clock::time_point Settle(const Server& d, const XRectangle& window,
 void Key(Display* x, KeyCode code, bool press) {
   XTestFakeKeyEvent(x, code, press ? True : False, CurrentTime);
   XFlush(x);
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-  std::sort(values.begin(), values.end());
-  const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
-  return values[index];
 }
 
 }  // namespace

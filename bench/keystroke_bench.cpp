@@ -22,12 +22,14 @@
 #include <vector>
 
 #include "app/frm_main.h"
+#include "bench/percentile.h"
 #include "tools/harness/offscreen_application.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
 namespace {
 
+using bench::Percentile;
 using optics::Field;
 using Clock = std::chrono::steady_clock;
 
@@ -49,12 +51,6 @@ constexpr Field kFields[] = {Field::Txt_L_W,   Field::TxtWandL_H,        Field::
 
 double Microseconds(Clock::duration duration) {
   return std::chrono::duration<double, std::micro>(duration).count();
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-  std::sort(values.begin(), values.end());
-  const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
-  return values[index];
 }
 
 void Report(const char* what, const std::vector<double>& us) {

@@ -11,21 +11,11 @@
 #include "app/frm_main.h"
 #include "tools/harness/keys.h"
 #include "tools/replay/state_report.h"
+#include "ui/characters.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
 namespace tools {
-namespace {
-
-QString CharacterAt(const QString& text, qsizetype& index) {
-  const qsizetype length = text[index].isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
-  const QString character = text.mid(index, length);
-  index += length;
-  return character;
-}
-
-}  // namespace
-
 ReplayDriver::ReplayDriver(app::FrmMain& window, QTextStream& out) : window_(window), out_(out) {
   qApp->installEventFilter(this);
 }
@@ -152,7 +142,7 @@ void ReplayDriver::Run(const ScriptLine& line) {
     Focus(line.name);
   } else if (action == QLatin1String("type")) {
     Focus(line.name);
-    for (qsizetype i = 0; i < line.text.size();) PressCharacter(CharacterAt(line.text, i));
+    for (const QString& character : ui::Characters(line.text)) PressCharacter(character);
   } else if (action == QLatin1String("key")) {
     Focus(line.name);
     PressKey(line.text);

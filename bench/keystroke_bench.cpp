@@ -24,6 +24,7 @@
 #include "app/frm_main.h"
 #include "bench/percentile.h"
 #include "tools/harness/offscreen_application.h"
+#include "tools/harness/window_driver.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
@@ -65,9 +66,7 @@ int main(int argc, char* argv[]) {
   const long wanted = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 20000;
   harness::OffscreenApplication application(argc, argv);
   app::FrmMain window;
-  window.show();
-  window.activateWindow();
-  if (!QTest::qWaitForWindowActive(&window)) {
+  if (!harness::ShowActive(window)) {
     std::fprintf(stderr, "keystroke_bench: the window did not become active\n");
     return 1;
   }

@@ -10,6 +10,7 @@
 
 #include "app/frm_main.h"
 #include "tools/harness/keys.h"
+#include "tools/harness/window_driver.h"
 #include "tools/replay/state_report.h"
 #include "ui/characters.h"
 #include "ui/entry_field.h"
@@ -46,11 +47,7 @@ QWidget& ReplayDriver::UsableControl(const QString& name) const {
 
 void ReplayDriver::Focus(const QString& name) {
   QWidget& control = UsableControl(name);
-  if (control.focusPolicy() == Qt::NoFocus) {
-    throw ReplayError(name.toStdString() + " does not take the focus");
-  }
-  if (QApplication::focusWidget() == &control) return;
-  control.setFocus(Qt::TabFocusReason);
+  if (!harness::Focus(control)) throw ReplayError(name.toStdString() + " does not take the focus");
 }
 
 void ReplayDriver::Reactivate() {
@@ -70,9 +67,7 @@ QWidget& ReplayDriver::KeyTarget() {
 }
 
 void ReplayDriver::SendKey(Qt::Key key, const QString& text) {
-  QWidget& target = KeyTarget();
-  QTest::sendKeyEvent(QTest::Press, &target, key, text, Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Release, &KeyTarget(), key, text, Qt::NoModifier);
+  harness::PressAndRelease([this]() -> QWidget& { return KeyTarget(); }, key, text);
 }
 
 void ReplayDriver::PressCharacter(const QString& character) {
@@ -108,8 +103,7 @@ void ReplayDriver::Click(const QString& name) {
       qobject_cast<QRadioButton*>(&control) == nullptr) {
     throw ReplayError(name.toStdString() + " is not a check box or option button");
   }
-  // On the indicator, which is always inside the clickable area.
-  QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, QPoint(7, control.height() / 2));
+  harness::ClickIndicator(control);
 }
 
 void ReplayDriver::Select(const QString& name, const QString& text) {
@@ -123,9 +117,7 @@ void ReplayDriver::Select(const QString& name, const QString& text) {
   if (first == nullptr) {
     throw ReplayError(name.toStdString() + " has no entry \"" + text.toStdString() + "\"");
   }
-  list->scrollToItem(first);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    list->visualItemRect(first).center());
+  harness::ClickEntry(*list, *first);
 }
 
 void ReplayDriver::Screenshot(const QString& path) {

@@ -3,22 +3,19 @@
 #include <QString>
 #include <array>
 
-#include "ui/camera_data_captions.h"
+#include "ui/control_table.h"
 #include "ui/form_controls.h"
 #include "ui/qt_text.h"
 
 namespace app {
 
 // The camera-data labels' prefixes, as the labels take them.
-inline QString CameraDataPrefix(std::string_view name) {
-  return ui::ToQString(ui::CameraDataCaptionsOf(name).prefix);
-}
-inline const QString kCcdPrefix = CameraDataPrefix("Lblccd");
-inline const QString kFmaxPrefix = CameraDataPrefix("Lblfmax");
-inline const QString kFminPrefix = CameraDataPrefix("Lblfmin");
-inline const QString kPixelsAPrefix = CameraDataPrefix("LblPic_a");
-inline const QString kPixelsBPrefix = CameraDataPrefix("LblPic_b");
-inline const QString kPixelsAbPrefix = CameraDataPrefix("LblPic_ab");
+inline const QString kCcdPrefix = ui::ToQString(ui::kCcdPrefix);
+inline const QString kFmaxPrefix = ui::ToQString(ui::kFmaxPrefix);
+inline const QString kFminPrefix = ui::ToQString(ui::kFminPrefix);
+inline const QString kPixelsAPrefix = ui::ToQString(ui::kPixelsAPrefix);
+inline const QString kPixelsBPrefix = ui::ToQString(ui::kPixelsBPrefix);
+inline const QString kPixelsAbPrefix = ui::ToQString(ui::kPixelsAbPrefix);
 
 struct CameraDataLabel {
   QLabel* ui::FormControls::*label;

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "optics/sensor_format.h"
-#include "ui/camera_data_captions.h"
 
 namespace ui {
 namespace {
@@ -58,12 +57,6 @@ constexpr std::string_view kFocal = "Frame2";
 constexpr std::string_view kLight = "Fraillumination";
 constexpr std::string_view kPanel = "FraCameraSlect";
 constexpr std::string_view kType = "FraCameraType";
-
-// A camera-data label of the selection panel, laid out with its design-time caption.
-constexpr ControlDesign CameraDataLabel(std::string_view name, int left, int top, int width,
-                                        int height) {
-  return Label(name, kPanel, CameraDataCaptionsOf(name).designTime, left, top, width, height);
-}
 
 constexpr auto kControls = std::to_array<ControlDesign>({
     Label("Label3", "", "Kestrova System Solutions", 9120, 120, 3015, 255, F::Company),
@@ -176,12 +169,13 @@ constexpr auto kControls = std::to_array<ControlDesign>({
     {"LstCamera", K::ListBox, kType, "", 2400, 240, 1935, 1680},
     Frame("FraLens", kPanel, "LensType", 5040, 360, 2295, 2055),
     {"LstLens", K::ListBox, "FraLens", "", 120, 240, 1935, 1680},
-    CameraDataLabel("Lblccd", 7560, 360, 1815, 255),
-    CameraDataLabel("Lblfmin", 7560, 720, 1815, 255),
-    CameraDataLabel("Lblfmax", 7560, 1080, 2295, 255),
-    CameraDataLabel("LblPic_a", 7560, 1440, 1815, 255),
-    CameraDataLabel("LblPic_b", 7560, 1800, 1815, 255),
-    CameraDataLabel("LblPic_ab", 7560, 2160, 3375, 255),
+    // Design-time captions, which start-up replaces by the prefixes (control_table.h).
+    Label("Lblccd", kPanel, "/CCD\u3000\u3000\u3000\u3000 :", 7560, 360, 1815, 255),
+    Label("Lblfmin", kPanel, "/f_min [mm]\u3000:", 7560, 720, 1815, 255),
+    Label("Lblfmax", kPanel, "/f_max [mm]\u3000:", 7560, 1080, 2295, 255),
+    Label("LblPic_a", kPanel, "/Pixels (a)\u3000:", 7560, 1440, 1815, 255),
+    Label("LblPic_b", kPanel, "/Pixels (b)\u3000:", 7560, 1800, 1815, 255),
+    Label("LblPic_ab", kPanel, "/Pixels (a*b):", 7560, 2160, 3375, 255),
     {"ChkCameraSelect", K::CheckBox, "", "Lens Select", 720, 6240, 1455, 255},
 });
 

@@ -76,13 +76,13 @@ std::string LargeWholeNumber(double value) {
   if (std::from_chars(text.data(), text.data() + text.size(), back).ec != std::errc{}) {
     text.assign(begin, std::to_chars(begin, limit, value, std::chars_format::scientific).ptr);
   }
-  // "d.ddde+x": the digits, then as many zeros as x exceeds the digits after the point.
+  // "d.ddde+x" (always more than one digit): the digits, then as many zeros as x
+  // exceeds the digits after the point.
   const std::size_t e = text.find('e');
   const std::size_t point = text.find('.');
-  const std::size_t fraction = point < e ? e - point - 1 : 0;
-  const auto zeros = static_cast<std::size_t>(std::atoi(text.c_str() + e + 1)) - fraction;
+  const auto zeros = static_cast<std::size_t>(std::atoi(text.c_str() + e + 1)) - (e - point - 1);
   text.erase(e);
-  if (point < e) text.erase(point, 1);
+  text.erase(point, 1);
   return text + std::string(zeros, '0');
 }
 

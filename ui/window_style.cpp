@@ -28,9 +28,8 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     top = std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                    option->fontMetrics.height());
   }
-  // The base style's border runs a frame width in from the left edge and, below the
-  // caption line (or the top), the contents' margin plus a frame width; along the
-  // right and bottom edges.
+  // Where the base style's border runs: a frame width in from the left, the contents'
+  // margin and a frame width below the caption line (or the top), along the right and bottom.
   const int frameWidth = pixelMetric(PM_DefaultFrameWidth, option, widget);
   QStyleOptionGroupBox box;
   box.QStyleOption::operator=(*option);

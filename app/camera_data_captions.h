@@ -3,17 +3,19 @@
 #include <QString>
 #include <array>
 
+#include "ui/control_table.h"
 #include "ui/form_controls.h"
+#include "ui/qt_text.h"
 
 namespace app {
 
-// The camera-data labels read a fixed 14-character prefix, then the value.
-inline const QString kCcdPrefix = QStringLiteral("/CCD         :");
-inline const QString kFmaxPrefix = QStringLiteral("/f_max [mm]  :");
-inline const QString kFminPrefix = QStringLiteral("/f_min [mm]  :");
-inline const QString kPixelsAPrefix = QStringLiteral("/Pixels a    :");
-inline const QString kPixelsBPrefix = QStringLiteral("/Pixels b    :");
-inline const QString kPixelsAbPrefix = QStringLiteral("/Pixels a*b  :");
+// The camera-data labels' prefixes, as the labels take them.
+inline const QString kCcdPrefix = ui::ToQString(ui::kCcdPrefix);
+inline const QString kFmaxPrefix = ui::ToQString(ui::kFmaxPrefix);
+inline const QString kFminPrefix = ui::ToQString(ui::kFminPrefix);
+inline const QString kPixelsAPrefix = ui::ToQString(ui::kPixelsAPrefix);
+inline const QString kPixelsBPrefix = ui::ToQString(ui::kPixelsBPrefix);
+inline const QString kPixelsAbPrefix = ui::ToQString(ui::kPixelsAbPrefix);
 
 struct CameraDataLabel {
   QLabel* ui::FormControls::*label;

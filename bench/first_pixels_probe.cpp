@@ -2,9 +2,9 @@
 // launch, the first DAMAGE event inside its window (its first pixels on the
 // server) and the moment the damage covers the whole window (the whole first
 // frame on the server). What a program measures of itself stops when it has
-// handed its frame over, and how much the server has left to do then depends on
-// how the pixels travel (through shared memory, it has yet to copy them). Here
-// every program is timed alike, up to its pixels being on the screen.
+// handed its frame over; these figures also hold what the server does with the
+// frame after that, so every program is timed alike, up to its pixels being on
+// the screen.
 //
 //   first_pixels_probe PROGRAM [ARGUMENTS...]
 //

@@ -13,8 +13,8 @@
 //   NAME keys=N median_ms=M p90_ms=P p99_ms=Q max_ms=X missed=K
 //        whole_median_ms=W whole_p99_ms=V
 // where missed counts presses that changed no pixels within a second, and the
-// whole figures time each press to the last damage before the window settles:
-// a program may draw a key's echo first and the rest of what it changes later.
+// whole figures time each press to the last damage before the window settles,
+// for a program whose changes after a key reach the server in several parts.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
@@ -28,10 +28,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/percentile.h"
 #include "bench/window_bounds.h"
 
 namespace {
 
+using bench::Percentile;
 using Clock = std::chrono::steady_clock;
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
@@ -84,12 +86,6 @@ Clock::time_point Settle(const Server& d, const XRectangle& window,
 void Key(Display* x, KeyCode code, bool press) {
   XTestFakeKeyEvent(x, code, press ? True : False, CurrentTime);
   XFlush(x);
-}
-
-double Percentile(std::vector<double> values, double fraction) {
-  std::sort(values.begin(), values.end());
-  const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
-  return values[index];
 }
 
 }  // namespace

@@ -22,12 +22,15 @@
 #include <vector>
 
 #include "app/frm_main.h"
+#include "bench/percentile.h"
 #include "tools/harness/offscreen_application.h"
+#include "tools/harness/window_driver.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
 namespace {
 
+using bench::Percentile;
 using optics::Field;
 using Clock = std::chrono::steady_clock;
 
@@ -51,12 +54,6 @@ double Microseconds(Clock::duration duration) {
   return std::chrono::duration<double, std::micro>(duration).count();
 }
 
-double Percentile(std::vector<double> values, double fraction) {
-  std::sort(values.begin(), values.end());
-  const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
-  return values[index];
-}
-
 void Report(const char* what, const std::vector<double>& us) {
   std::printf("%-22s median %7.1f us   p90 %7.1f us   p99 %7.1f us   max %8.1f us\n", what,
               Percentile(us, 0.5), Percentile(us, 0.9), Percentile(us, 0.99),
@@ -69,9 +66,7 @@ int main(int argc, char* argv[]) {
   const long wanted = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 20000;
   harness::OffscreenApplication application(argc, argv);
   app::FrmMain window;
-  window.show();
-  window.activateWindow();
-  if (!QTest::qWaitForWindowActive(&window)) {
+  if (!harness::ShowActive(window)) {
     std::fprintf(stderr, "keystroke_bench: the window did not become active\n");
     return 1;
   }

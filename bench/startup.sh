@@ -12,8 +12,8 @@
 # When build/bench/first_pixels_probe is built (it needs the X11 and Xdamage
 # headers), each launch also times what the server shows: first: the window's
 # first pixels on the server; whole: the whole first frame there. These are
-# counted alike for both programs: a frame handed over through shared memory is
-# copied by the server after the program has stopped its own clock.
+# counted alike for both programs and include the server's work on the frame
+# after the program has stopped its own clock.
 # --session-bus: both run with a private D-Bus session bus, as on a desktop.
 # Without one, every Qt program starts dbus-launch to look for a bus when its
 # accessibility bridge first connects, and waits for it.

@@ -1,5 +1,6 @@
 #include "optics/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -63,6 +64,28 @@ std::string FormatFixed(double value, int decimals) {
   return WithoutNegativeZero(std::string(buffer.data(), end));
 }
 
+// A value of at least 10^15 rounded to 15 significant digits, as a whole number. Near
+// the largest double that rounding steps past it: such a value keeps its shortest digits.
+std::string LargeWholeNumber(double value) {
+  std::array<char, 64> buffer{};
+  char* const begin = buffer.data();
+  char* const limit = begin + buffer.size();
+  std::string text(begin,
+                   std::to_chars(begin, limit, value, std::chars_format::scientific, 14).ptr);
+  double back = 0;
+  if (std::from_chars(text.data(), text.data() + text.size(), back).ec != std::errc{}) {
+    text.assign(begin, std::to_chars(begin, limit, value, std::chars_format::scientific).ptr);
+  }
+  // "d.ddde+x" (always more than one digit): the digits, then as many zeros as x
+  // exceeds the digits after the point.
+  const std::size_t e = text.find('e');
+  const std::size_t point = text.find('.');
+  const auto zeros = static_cast<std::size_t>(std::atoi(text.c_str() + e + 1)) - (e - point - 1);
+  text.erase(e);
+  text.erase(point, 1);
+  return text + std::string(zeros, '0');
+}
+
 }  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text) {
@@ -83,49 +106,25 @@ std::string FormatTwoDecimals(double value) { return FormatFixed(value, 2); }
 
 std::string FormatShortest(double value) {
   if (value == 0 || !std::isfinite(value)) return "0";
-  // Fewest significant digits (up to 15) that read back as the same double.
-  std::array<char, 64> buffer{};
-  char* end = buffer.data();
-  for (int precision = 0; precision < 15; ++precision) {
-    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                        std::chars_format::scientific, precision)
-              .ptr;
-    double back = 0;
-    std::from_chars(buffer.data(), end, back);
-    if (back == value) break;
-  }
-  // Near the largest double, rounding to 15 digits can step past it: such a value
-  // keeps the digits that read back.
-  double back = 0;
-  if (std::from_chars(buffer.data(), end, back).ec != std::errc{}) {
-    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                        std::chars_format::scientific)
-              .ptr;
-  }
-  // Rewrite "d.ddde±x" in positional notation.
-  const std::string scientific(buffer.data(), end);
-  const std::size_t e = scientific.find('e');
-  const int exponent = std::atoi(scientific.c_str() + e + 1);
-  const bool negative = scientific.front() == '-';
-  std::string digits;
-  for (char c : scientific.substr(0, e)) {
-    if (IsDigit(c)) digits += c;
-  }
-  const int pointAt = exponent + 1;  // digits before the point
-  std::string text;
-  if (pointAt <= 0) {
-    text = "0." + std::string(static_cast<std::size_t>(-pointAt), '0') + digits;
-  } else if (static_cast<std::size_t>(pointAt) >= digits.size()) {
-    text = digits + std::string(static_cast<std::size_t>(pointAt) - digits.size(), '0');
-  } else {
-    text = digits.substr(0, static_cast<std::size_t>(pointAt)) + "." +
-           digits.substr(static_cast<std::size_t>(pointAt));
-  }
+  // The shortest fixed text reads back; it serves as it is up to 15 significant digits.
+  std::array<char, 400> buffer{};
+  std::string text(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                                std::chars_format::fixed)
+                                      .ptr);
+  const std::size_t first = text.find_first_of("123456789");
+  const std::size_t last = text.find_last_of("123456789");
+  const std::size_t point = std::min(text.find('.'), text.size());
+  if (last - first + (first < point && point < last ? 0 : 1) <= 15) return text;
+  // Otherwise the value rounded to 15 significant digits, which fixed notation can
+  // round to below 10^15.
+  const long exponent = static_cast<long>(point) - static_cast<long>(first) - (first < point);
+  if (exponent >= 15) return LargeWholeNumber(value);
+  text = FormatFixed(value, static_cast<int>(14 - exponent));
   if (text.find('.') != std::string::npos) {
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.') text.pop_back();
   }
-  return negative ? "-" + text : text;
+  return text;
 }
 
 }  // namespace optics

@@ -169,6 +169,7 @@ constexpr auto kControls = std::to_array<ControlDesign>({
     {"LstCamera", K::ListBox, kType, "", 2400, 240, 1935, 1680},
     Frame("FraLens", kPanel, "LensType", 5040, 360, 2295, 2055),
     {"LstLens", K::ListBox, "FraLens", "", 120, 240, 1935, 1680},
+    // Design-time captions, which start-up replaces by the prefixes (control_table.h).
     Label("Lblccd", kPanel, "/CCD\u3000\u3000\u3000\u3000 :", 7560, 360, 1815, 255),
     Label("Lblfmin", kPanel, "/f_min [mm]\u3000:", 7560, 720, 1815, 255),
     Label("Lblfmax", kPanel, "/f_max [mm]\u3000:", 7560, 1080, 2295, 255),

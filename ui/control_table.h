@@ -57,6 +57,17 @@ std::span<const std::string_view> TabOrder();
 std::string_view ValueColumnHeading(optics::ResultTable table, int element);
 
 inline constexpr std::string_view kWindowCaption = "Focimetra";
+
+// The camera-data labels' 14-character prefixes. Start-up writes them over the
+// labels' design-time captions, and a chosen camera or lens writes a prefix and
+// its value, so those captions are never seen.
+inline constexpr std::string_view kCcdPrefix = "/CCD         :";
+inline constexpr std::string_view kFmaxPrefix = "/f_max [mm]  :";
+inline constexpr std::string_view kFminPrefix = "/f_min [mm]  :";
+inline constexpr std::string_view kPixelsAPrefix = "/Pixels a    :";
+inline constexpr std::string_view kPixelsBPrefix = "/Pixels b    :";
+inline constexpr std::string_view kPixelsAbPrefix = "/Pixels a*b  :";
+
 inline constexpr int kClientWidthTwips = 12150;
 inline constexpr int kClientHeightTwips = 9075;
 inline constexpr int kTwipsPerPixel = 15;

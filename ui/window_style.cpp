@@ -11,12 +11,6 @@
 namespace ui {
 namespace {
 
-// Where the base style puts a frame's border: one pixel in from the left, a
-// little below the caption line (or the top, without a caption), along the
-// right and bottom edges.
-constexpr int kBorderLeft = 1;
-constexpr int kBorderBelowCaption = 4;
-
 // A border must stand out from the window as a line does, in every palette.
 constexpr double kBorderContrast = 3;
 
@@ -36,7 +30,14 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     top = std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                    option->fontMetrics.height());
   }
-  const QRect border = option->rect.adjusted(kBorderLeft, top + kBorderBelowCaption, 0, 0);
+  // Where the base style's border runs: a frame width in from the left, the contents'
+  // margin and a frame width below the caption line (or the top), along the right and bottom.
+  const int frameWidth = pixelMetric(PM_DefaultFrameWidth, option, widget);
+  QStyleOptionGroupBox box;
+  box.QStyleOption::operator=(*option);
+  const int margin =
+      subControlRect(CC_GroupBox, &box, SC_GroupBoxContents, widget).left() - option->rect.left();
+  const QRect border = option->rect.adjusted(frameWidth, top + margin + frameWidth, 0, 0);
   if (border.isEmpty()) return;
   // Plain rectangles, which the raster engine fills fastest: the border's
   // colour, then the inside over it. The border leans from the window's colour

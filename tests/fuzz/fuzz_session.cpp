@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "app/frm_main.h"
+#include "tools/harness/window_driver.h"
 
 namespace fuzz {
 
@@ -18,9 +19,7 @@ FuzzSession::~FuzzSession() = default;
 bool FuzzSession::Start() {
   // A paste must not depend on what an earlier session left on the clipboard.
   QGuiApplication::clipboard()->clear();
-  window_->show();
-  window_->activateWindow();
-  return QTest::qWaitForWindowActive(window_.get());
+  return harness::ShowActive(*window_);
 }
 
 QStringList FuzzSession::Step(const Action& action) {

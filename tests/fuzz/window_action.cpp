@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/frm_main.h"
+#include "tools/harness/window_driver.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
@@ -21,32 +22,24 @@ QWidget* Usable(app::FrmMain& window, const QString& name) {
 }
 
 // QTest asserts on a null receiver: with no focus widget the window takes the key.
-QWidget* KeyReceiver(app::FrmMain& window) {
+QWidget& KeyReceiver(app::FrmMain& window) {
   QWidget* focus = QApplication::focusWidget();
-  return focus != nullptr ? focus : &window;
-}
-
-bool Focus(QWidget& control) {
-  if (control.focusPolicy() == Qt::NoFocus) return false;
-  if (QApplication::focusWidget() != &control) control.setFocus(Qt::TabFocusReason);
-  return true;
+  return focus != nullptr ? *focus : window;
 }
 
 bool SendKey(app::FrmMain& window, const Action& action) {
   if (!action.target.isEmpty()) {
     QWidget* control = Usable(window, action.target);
-    if (control == nullptr || !Focus(*control)) return false;
+    if (control == nullptr || !harness::Focus(*control)) return false;
   }
-  const auto key = static_cast<Qt::Key>(action.key);
-  QTest::sendKeyEvent(QTest::Press, KeyReceiver(window), key, action.text, action.modifiers);
-  // The press may have moved the focus (Tab) or shown and closed a message box.
-  QTest::sendKeyEvent(QTest::Release, KeyReceiver(window), key, action.text, action.modifiers);
+  harness::PressAndRelease([&window]() -> QWidget& { return KeyReceiver(window); },
+                           static_cast<Qt::Key>(action.key), action.text, action.modifiers);
   return true;
 }
 
 bool Compose(app::FrmMain& window, const Action& action) {
   QWidget* control = Usable(window, action.target);
-  if (control == nullptr || !Focus(*control)) return false;
+  if (control == nullptr || !harness::Focus(*control)) return false;
   QInputMethodEvent event;
   event.setCommitString(action.text);
   QApplication::sendEvent(control, &event);
@@ -74,18 +67,14 @@ bool Click(app::FrmMain& window, const Action& action) {
       qobject_cast<QRadioButton*>(control) == nullptr) {
     return false;
   }
-  // On the indicator, which is always inside the clickable area.
-  QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, QPoint(7, control->height() / 2));
+  harness::ClickIndicator(*control);
   return true;
 }
 
 bool Select(app::FrmMain& window, const Action& action) {
   auto* list = qobject_cast<ui::ListBox*>(Usable(window, action.target));
   if (list == nullptr || action.row < 0 || action.row >= list->count()) return false;
-  QListWidgetItem* item = list->item(action.row);
-  list->scrollToItem(item);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    list->visualItemRect(item).center());
+  harness::ClickEntry(*list, *list->item(action.row));
   return true;
 }
 
@@ -105,7 +94,7 @@ bool Execute(app::FrmMain& window, const Action& action) {
       return Paste(window, action);
     case ActionKind::Focus: {
       QWidget* control = Usable(window, action.target);
-      return control != nullptr && Focus(*control);
+      return control != nullptr && harness::Focus(*control);
     }
     case ActionKind::MouseFocus:
       return MouseFocus(window, action);

@@ -247,7 +247,16 @@ INSTANTIATE_TEST_SUITE_P(
                       // At most 15 significant digits.
                       FormatCase{1.0 / 3.0, "0.333333333333333"},
                       FormatCase{2.0 / 3.0, "0.666666666666667"}, FormatCase{0.1 + 0.2, "0.3"},
-                      FormatCase{400.0 / 3.0, "133.333333333333"}));
+                      FormatCase{400.0 / 3.0, "133.333333333333"},
+                      // Rounding to 15 digits carries into a new leading digit.
+                      FormatCase{9.9999999999999982, "10"}, FormatCase{0.099999999999999992, "0.1"},
+                      FormatCase{999999999999999.88, "1000000000000000"},
+                      // From 10^15 up the 15 digits stand before zeros.
+                      FormatCase{123456789012345.67, "123456789012346"},
+                      FormatCase{2000000000000000.5, "2000000000000000"},
+                      FormatCase{4503599627370497.0, "4503599627370500"},
+                      FormatCase{1234567890123456789.0, "1234567890123460000"},
+                      FormatCase{1e23, "100000000000000000000000"}));
 
 // Every partner value a calculator can write (0.1 m steps) comes back unchanged when
 // the field is read, and has the plain shape a field accepts.

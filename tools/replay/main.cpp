@@ -1,12 +1,12 @@
 // focimetra-replay: drives the real window from a script (standard input, or the
 // file named as the argument) and prints what the script asks for.
 #include <QFile>
-#include <QTest>
 #include <QTextStream>
 #include <cstdio>
 
 #include "app/frm_main.h"
 #include "tools/harness/offscreen_application.h"
+#include "tools/harness/window_driver.h"
 #include "tools/replay/replay_driver.h"
 #include "tools/replay/script.h"
 
@@ -39,9 +39,7 @@ int main(int argc, char* argv[]) {
   }
 
   app::FrmMain window;
-  window.show();
-  window.activateWindow();
-  if (!QTest::qWaitForWindowActive(&window)) {
+  if (!harness::ShowActive(window)) {
     std::fprintf(stderr, "focimetra-replay: the window did not become active\n");
     return kFailure;
   }

@@ -10,22 +10,13 @@
 
 #include "app/frm_main.h"
 #include "tools/harness/keys.h"
+#include "tools/harness/window_driver.h"
 #include "tools/replay/state_report.h"
+#include "ui/characters.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 
 namespace tools {
-namespace {
-
-QString CharacterAt(const QString& text, qsizetype& index) {
-  const qsizetype length = text[index].isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
-  const QString character = text.mid(index, length);
-  index += length;
-  return character;
-}
-
-}  // namespace
-
 ReplayDriver::ReplayDriver(app::FrmMain& window, QTextStream& out) : window_(window), out_(out) {
   qApp->installEventFilter(this);
 }
@@ -56,11 +47,7 @@ QWidget& ReplayDriver::UsableControl(const QString& name) const {
 
 void ReplayDriver::Focus(const QString& name) {
   QWidget& control = UsableControl(name);
-  if (control.focusPolicy() == Qt::NoFocus) {
-    throw ReplayError(name.toStdString() + " does not take the focus");
-  }
-  if (QApplication::focusWidget() == &control) return;
-  control.setFocus(Qt::TabFocusReason);
+  if (!harness::Focus(control)) throw ReplayError(name.toStdString() + " does not take the focus");
 }
 
 void ReplayDriver::Reactivate() {
@@ -80,9 +67,7 @@ QWidget& ReplayDriver::KeyTarget() {
 }
 
 void ReplayDriver::SendKey(Qt::Key key, const QString& text) {
-  QWidget& target = KeyTarget();
-  QTest::sendKeyEvent(QTest::Press, &target, key, text, Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Release, &KeyTarget(), key, text, Qt::NoModifier);
+  harness::PressAndRelease([this]() -> QWidget& { return KeyTarget(); }, key, text);
 }
 
 void ReplayDriver::PressCharacter(const QString& character) {
@@ -118,8 +103,7 @@ void ReplayDriver::Click(const QString& name) {
       qobject_cast<QRadioButton*>(&control) == nullptr) {
     throw ReplayError(name.toStdString() + " is not a check box or option button");
   }
-  // On the indicator, which is always inside the clickable area.
-  QTest::mouseClick(&control, Qt::LeftButton, Qt::NoModifier, QPoint(7, control.height() / 2));
+  harness::ClickIndicator(control);
 }
 
 void ReplayDriver::Select(const QString& name, const QString& text) {
@@ -133,9 +117,7 @@ void ReplayDriver::Select(const QString& name, const QString& text) {
   if (first == nullptr) {
     throw ReplayError(name.toStdString() + " has no entry \"" + text.toStdString() + "\"");
   }
-  list->scrollToItem(first);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    list->visualItemRect(first).center());
+  harness::ClickEntry(*list, *first);
 }
 
 void ReplayDriver::Screenshot(const QString& path) {
@@ -152,7 +134,7 @@ void ReplayDriver::Run(const ScriptLine& line) {
     Focus(line.name);
   } else if (action == QLatin1String("type")) {
     Focus(line.name);
-    for (qsizetype i = 0; i < line.text.size();) PressCharacter(CharacterAt(line.text, i));
+    for (const QString& character : ui::Characters(line.text)) PressCharacter(character);
   } else if (action == QLatin1String("key")) {
     Focus(line.name);
     PressKey(line.text);

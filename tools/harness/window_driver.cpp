@@ -1,4 +1,4 @@
-#include "tests/window/window_driver.h"
+#include "tools/harness/window_driver.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -8,13 +8,41 @@
 #include "app/startup.h"
 #include "ui/list_box.h"
 
+namespace harness {
+
+bool ShowActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
+}
+
 std::unique_ptr<app::FrmMain> ActiveWindow() {
   app::PrepareApplication(*qApp);
   auto window = std::make_unique<app::FrmMain>();
-  window->show();
-  window->activateWindow();
-  if (!QTest::qWaitForWindowActive(window.get())) return nullptr;
+  if (!ShowActive(*window)) return nullptr;
   return window;
+}
+
+bool Focus(QWidget& control) {
+  if (control.focusPolicy() == Qt::NoFocus) return false;
+  if (QApplication::focusWidget() != &control) control.setFocus(Qt::TabFocusReason);
+  return true;
+}
+
+void ClickIndicator(QWidget& button) {
+  QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(7, button.height() / 2));
+}
+
+void ClickEntry(ui::ListBox& list, QListWidgetItem& entry) {
+  list.scrollToItem(&entry);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list.visualItemRect(&entry).center());
+}
+
+void PressAndRelease(const std::function<QWidget&()>& receiver, Qt::Key key, const QString& text,
+                     Qt::KeyboardModifiers modifiers) {
+  QTest::sendKeyEvent(QTest::Press, &receiver(), key, text, modifiers);
+  QTest::sendKeyEvent(QTest::Release, &receiver(), key, text, modifiers);
 }
 
 QWidget& WindowDriver::Control(const QString& name) const {
@@ -23,19 +51,13 @@ QWidget& WindowDriver::Control(const QString& name) const {
   return *control;
 }
 
-void WindowDriver::Click(const QString& name) {
-  QWidget& button = Control(name);
-  // On the indicator, which is always inside the clickable area.
-  QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(7, button.height() / 2));
-}
+void WindowDriver::Click(const QString& name) { ClickIndicator(Control(name)); }
 
 void WindowDriver::Select(const QString& list, const QString& text) {
   auto& box = static_cast<ui::ListBox&>(Control(list));
   const QList<QListWidgetItem*> items = box.findItems(text, Qt::MatchExactly);
   if (items.isEmpty()) qFatal("%s has no entry %s", qPrintable(list), qPrintable(text));
-  box.scrollToItem(items.front());
-  QTest::mouseClick(box.viewport(), Qt::LeftButton, Qt::NoModifier,
-                    box.visualItemRect(items.front()).center());
+  ClickEntry(box, *items.front());
 }
 
 void WindowDriver::Type(const QString& field, const QString& text) {
@@ -56,3 +78,5 @@ void WindowDriver::ChooseCamera(int type, const QString& model) {
   Click(QStringLiteral("OptCameraType(%1)").arg(type));
   Select(QStringLiteral("LstCamera"), model);
 }
+
+}  // namespace harness

@@ -10,7 +10,9 @@ class FrmMain;
 
 // The window's own menu, opened on its background (the entry fields keep their
 // edit menu): "Copy results", also on Ctrl+Shift+C anywhere in the window, which
-// puts every calculator's figures on the clipboard; and "About Focimetra".
+// puts every calculator's figures on the clipboard; "Print…" (Ctrl+P) and
+// "Export as PDF…" (Ctrl+Shift+E), which put the same figures on a sheet; and
+// "About Focimetra".
 class WindowMenu : public QObject {
   Q_OBJECT
 
@@ -18,11 +20,14 @@ class WindowMenu : public QObject {
   explicit WindowMenu(FrmMain& window);
 
  private:
+  QAction* AddAction(const QString& text, const QKeySequence& shortcut,
+                     void (WindowMenu::*triggered)());
   void CopyResults_Triggered();
+  void Print_Triggered();
+  void ExportPdf_Triggered();
   void About_Triggered();
 
   FrmMain& window_;
-  QAction* about_;
 };
 
 }  // namespace app

@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgRenderer>
 #include <algorithm>
 
 #include "app/results_text.h"
+#include "ui/diagram.h"
 #include "ui/fonts.h"
 
 namespace app {
@@ -136,13 +136,12 @@ void DrawSheet(QPainter& painter, const QPagedPaintDevice& device,
     sheet.y += kLine * 0.6;
   }
 
-  QSvgRenderer diagram(QStringLiteral(":/focimetra/diagram.svg"));
   const QRectF rest(kMargin, sheet.y, page.width() - 2 * kMargin,
                     page.height() - kMargin - sheet.y);
-  if (!diagram.isValid() || rest.height() <= 0) return;
-  const QSizeF size = QSizeF(diagram.defaultSize()).scaled(rest.size(), Qt::KeepAspectRatio);
-  diagram.render(&painter,
-                 sheet.Device(QRectF(QPointF(rest.left(), rest.bottom() - size.height()), size)));
+  if (rest.height() <= 0) return;
+  const QSizeF size = ui::DiagramSourceSize().scaled(rest.size(), Qt::KeepAspectRatio);
+  ui::DrawDiagram(painter,
+                  sheet.Device(QRectF(QPointF(rest.left(), rest.bottom() - size.height()), size)));
 }
 
 QString ExportSheet(const QList<ShownBlock>& blocks, const QString& path) {

@@ -78,13 +78,18 @@ void WindowMenu::Print_Triggered() {
 }
 
 void WindowMenu::ExportPdf_Triggered() {
-  const QString proposed =
-      QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-          .filePath(QDate::currentDate().toString(QStringLiteral("'focimetra-'yyyy-MM-dd'.pdf'")));
+  // A documents folder that does not exist would send the dialog elsewhere.
+  QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  if (!folder.exists()) folder = QDir::home();
+  const QString proposed = folder.filePath(
+      QDate::currentDate().toString(QStringLiteral("'focimetra-'yyyy-MM-dd'.pdf'")));
   // The dialog asks before an existing file is replaced.
   const QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("Export as PDF"),
                                                     proposed, QStringLiteral("PDF files (*.pdf)"));
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) ExportPdf(path);
+}
+
+void WindowMenu::ExportPdf(const QString& path) {
   if (const QString reason = ExportSheet(ShownFigures(window_.Controls()), path);
       !reason.isEmpty()) {
     QMessageBox::warning(&window_, QStringLiteral("Focimetra"),

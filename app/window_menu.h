@@ -19,6 +19,10 @@ class WindowMenu : public QObject {
  public:
   explicit WindowMenu(FrmMain& window);
 
+  // Writes the sheet to the file chosen in the dialog, or says in a message box
+  // why it could not.
+  void ExportPdf(const QString& path);
+
  private:
   QAction* AddAction(const QString& text, const QKeySequence& shortcut,
                      void (WindowMenu::*triggered)());

@@ -17,7 +17,7 @@ constexpr const char* kUsage =
     "\n"
     "Qt's own options, passed on to the toolkit:\n"
     "  -platform NAME    The platform plugin: xcb, wayland or offscreen.\n"
-    "  -style STYLE      The widget style, such as Fusion.\n"
+    "  -style STYLE      Accepted; the window keeps its own look.\n"
     "  -display DISPLAY  The X display to open the window on.\n"
     "\n"
     "Environment:\n"

@@ -102,11 +102,8 @@ void DrawSheet(QPainter& painter, const QPagedPaintDevice& device,
   sheet.Text(kMargin, QStringLiteral("Focimetra"));
   sheet.y += kLine * 1.5;
   sheet.SetFont(kTextSize, false, kInk);
-  sheet.Text(kMargin, QStringLiteral("Version %1, %2")
-                          .arg(QStringLiteral(FOCIMETRA_VERSION),
-                               QDateTime::currentDateTime()
-                                   .toString(Qt::ISODate)
-                                   .replace(QLatin1Char('T'), QLatin1Char(' '))));
+  const QString made = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+  sheet.Text(kMargin, QStringLiteral("Version " FOCIMETRA_VERSION ", ") + made);
   sheet.y += kLine * 2;
 
   // Inputs and camera data share one column of names across the blocks.

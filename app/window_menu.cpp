@@ -68,10 +68,10 @@ void WindowMenu::Print_Triggered() {
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter painter;
   if (!painter.begin(&printer)) {
+    const QString file = printer.outputFileName();
     QMessageBox::warning(&window_, QStringLiteral("Focimetra"),
-                         QStringLiteral("The sheet could not be printed on %1.")
-                             .arg(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                                     : printer.outputFileName()));
+                         QStringLiteral("The sheet could not be printed%1.")
+                             .arg(file.isEmpty() ? QString() : QStringLiteral(" to ") + file));
     return;
   }
   DrawSheet(painter, printer, ShownFigures(window_.Controls()));

@@ -144,12 +144,15 @@ class ResultsCopyTest : public QObject {
   // text of the message box that comes up, if any.
   QString Export(const QString& path) {
     QString message;
-    QTimer::singleShot(0, this, [&message] {
+    QTimer answer;  // gone with the export, whether a box came up or not
+    answer.setInterval(10);
+    connect(&answer, &QTimer::timeout, this, [&message] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         message = box->text();
         box->accept();
       }
     });
+    answer.start();
     window_->findChild<app::WindowMenu*>()->ExportPdf(path);
     return message;
   }

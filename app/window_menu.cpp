@@ -45,14 +45,13 @@ WindowMenu::WindowMenu(FrmMain& window) : QObject(&window), window_(window) {
   window.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-QAction* WindowMenu::AddAction(const QString& text, const QKeySequence& shortcut,
-                               void (WindowMenu::*triggered)()) {
+void WindowMenu::AddAction(const QString& text, const QKeySequence& shortcut,
+                           void (WindowMenu::*triggered)()) {
   auto* action = new QAction(text, &window_);
   action->setShortcut(shortcut);
   action->setShortcutContext(Qt::WindowShortcut);
   connect(action, &QAction::triggered, this, triggered);
   window_.addAction(action);
-  return action;
 }
 
 void WindowMenu::CopyResults_Triggered() {

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
-class QAction;
+class QKeySequence;
 
 namespace app {
 
@@ -24,8 +25,8 @@ class WindowMenu : public QObject {
   void ExportPdf(const QString& path);
 
  private:
-  QAction* AddAction(const QString& text, const QKeySequence& shortcut,
-                     void (WindowMenu::*triggered)());
+  void AddAction(const QString& text, const QKeySequence& shortcut,
+                 void (WindowMenu::*triggered)());
   void CopyResults_Triggered();
   void Print_Triggered();
   void ExportPdf_Triggered();

@@ -2,7 +2,7 @@
 // gathered from the window, the page drawn and the file written through its
 // temporary file and renamed. Values stand in all four calculators and the box
 // camera CAM-108 with its lens LNS-10 is chosen, so that the sheet carries the
-// camera block and the pixel-density notes too.
+// camera block and the DORI ranges of the focal lengths too.
 //
 //   export_bench [EXPORTS]     (default 20)
 //

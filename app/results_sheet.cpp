@@ -58,17 +58,13 @@ class SheetWriter {
   double unit_;  // device units in a point
 };
 
-QStringList CellsOf(const ShownRow& row) {
-  return row.greyed ? row.cells + QStringList{QStringLiteral("greyed")} : row.cells;
-}
-
 // The left edge of each column of rows [first, last) of a block, wide enough for
 // every cell in it.
 QList<double> Columns(const SheetWriter& sheet, const ShownBlock& block, qsizetype first,
                       qsizetype last) {
   QList<double> widths;
   for (qsizetype i = first; i < last; ++i) {
-    const QStringList cells = CellsOf(block.rows[i]);
+    const QStringList& cells = block.rows[i].cells;
     widths.resize(std::max(widths.size(), cells.size()));
     for (qsizetype j = 0; j < cells.size(); ++j) {
       widths[j] = std::max(widths[j], sheet.Width(cells[j]));
@@ -122,7 +118,7 @@ void DrawSheet(QPainter& painter, const QPagedPaintDevice& device,
     for (qsizetype i = 1; i < block.rows.size(); ++i) {
       const ShownRow& row = block.rows[i];
       sheet.SetFont(kTextSize, i == block.tableRow, row.greyed ? kGreyed : kInk);
-      sheet.Row(kMargin + kIndent, CellsOf(row), i < inputs ? nameColumns : tableColumns);
+      sheet.Row(kMargin + kIndent, row.cells, i < inputs ? nameColumns : tableColumns);
       sheet.y += kLine;
       sheet.SetFont(kNoteSize, false, kGreyed);
       for (const QString& note : row.notes) {

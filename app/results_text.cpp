@@ -99,6 +99,7 @@ ShownBlock TableBlockShown(const ui::FormControls& c, const TableBlock& block) {
                          QStringLiteral(": ") + label.toolTip());
       }
     }
+    if (row.greyed) row.cells.append(QStringLiteral("greyed"));
     shown.rows.append(row);
   }
   return shown;
@@ -150,11 +151,7 @@ QString ResultsText(const QList<ShownBlock>& blocks) {
   QString text;
   for (const ShownBlock& block : blocks) {
     if (!text.isEmpty()) text += QLatin1Char('\n');
-    for (const ShownRow& row : block.rows) {
-      text += row.cells.join(kTab);
-      if (row.greyed) text += kTab + QStringLiteral("greyed");
-      text += QLatin1Char('\n');
-    }
+    for (const ShownRow& row : block.rows) text += row.cells.join(kTab) + QLatin1Char('\n');
   }
   return text;
 }

@@ -11,7 +11,7 @@ namespace app {
 // One line of what the window shows: a caption, an input's name and value, a
 // table's heading row or one of its rows.
 struct ShownRow {
-  QStringList cells;
+  QStringList cells;    // a greyed row's last cell is "greyed"
   bool greyed = false;  // a result row the window shows greyed
   QStringList notes;    // the tool tips of its value labels or of its field
 };
@@ -28,8 +28,8 @@ struct ShownBlock {
 // made from it.
 QList<ShownBlock> ShownFigures(const ui::FormControls& controls);
 
-// The figures as tab-separated text for a spreadsheet: a line per row, a greyed
-// row marked "greyed", blocks separated by an empty line.
+// The figures as tab-separated text for a spreadsheet: a line per row, blocks
+// separated by an empty line.
 QString ResultsText(const QList<ShownBlock>& blocks);
 
 }  // namespace app

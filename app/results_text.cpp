@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <utility>
 
 #include "app/camera_data_captions.h"
 #include "ui/entry_field.h"
@@ -59,71 +60,98 @@ T& Named(const ui::FormControls& c, const char* name) {
   return *qobject_cast<T*>(c.byName.value(QString::fromLatin1(name)));
 }
 
-QString Line(const QString& name, const QString& value) { return name + kTab + value; }
-
-QStringList TableLines(const ui::FormControls& c, const TableBlock& block) {
-  QStringList lines{Named<QGroupBox>(c, block.frame).title()};
-  for (const Input& input : block.inputs) {
-    lines.append(Line(Named<QLabel>(c, input.caption).text(), c.Field(input.field).text()));
-  }
-  QStringList headings;
-  for (const char* heading : block.headings) headings.append(Named<QLabel>(c, heading).text());
-  lines.append(headings.join(kTab));
-  for (int format = 0; format < optics::kFormatCount; ++format) {
-    QStringList cells;
-    for (int element = 0; element <= optics::ValueCount(block.table); ++element) {
-      cells.append(c.Result({block.table, format, element}).text());
-    }
-    if (!c.Result({block.table, format, 0}).isEnabled()) cells.append(QStringLiteral("greyed"));
-    lines.append(cells.join(kTab));
-  }
-  return lines;
+ShownRow Cells(QStringList cells) {
+  ShownRow row;
+  row.cells = std::move(cells);
+  return row;
 }
 
-QStringList IlluminationLines(const ui::FormControls& c) {
-  QStringList lines{Named<QGroupBox>(c, "Fraillumination").title()};
+// A block that starts with its caption.
+ShownBlock Captioned(const QString& caption) {
+  ShownBlock block;
+  block.rows.append(Cells({caption}));
+  return block;
+}
+
+ShownRow InputRow(const QString& name, const ui::EntryField& field) {
+  ShownRow row = Cells({name, field.text()});
+  if (!field.toolTip().isEmpty()) row.notes.append(field.toolTip());
+  return row;
+}
+
+ShownBlock TableBlockShown(const ui::FormControls& c, const TableBlock& block) {
+  ShownBlock shown = Captioned(Named<QGroupBox>(c, block.frame).title());
+  for (const Input& input : block.inputs) {
+    shown.rows.append(InputRow(Named<QLabel>(c, input.caption).text(), c.Field(input.field)));
+  }
+  shown.tableRow = static_cast<int>(shown.rows.size());
+  QStringList headings;
+  for (const char* heading : block.headings) headings.append(Named<QLabel>(c, heading).text());
+  shown.rows.append(Cells(headings));
+  for (int format = 0; format < optics::kFormatCount; ++format) {
+    ShownRow row;
+    row.greyed = !c.Result({block.table, format, 0}).isEnabled();
+    for (int element = 0; element <= optics::ValueCount(block.table); ++element) {
+      const QLabel& label = c.Result({block.table, format, element});
+      row.cells.append(label.text());
+      if (!label.toolTip().isEmpty()) {
+        row.notes.append(headings.value(element) + QLatin1Char(' ') + label.text() +
+                         QStringLiteral(": ") + label.toolTip());
+      }
+    }
+    if (row.greyed) row.cells.append(QStringLiteral("greyed"));
+    shown.rows.append(row);
+  }
+  return shown;
+}
+
+ShownBlock IlluminationBlock(const ui::FormControls& c) {
+  ShownBlock shown = Captioned(Named<QGroupBox>(c, "Fraillumination").title());
   for (Field field : kIlluminationFields) {
     const ui::EntryField& box = c.Field(field);
-    lines.append(Line(box.accessibleName().section(QStringLiteral(": "), 1), box.text()));
+    shown.rows.append(InputRow(box.accessibleName().section(QStringLiteral(": "), 1), box));
   }
-  return lines;
+  return shown;
 }
 
 // Each camera-data label as its caption's name and the value after the prefix.
-QString CameraDataLine(const QLabel& label, const QString& prefix) {
-  const QString name = prefix.mid(1).chopped(1).trimmed();
-  return Line(name, label.text().mid(prefix.size()));
+ShownRow CameraDataRow(const QLabel& label, const QString& prefix) {
+  return Cells({prefix.mid(1).chopped(1).trimmed(), label.text().mid(prefix.size())});
 }
 
-QStringList SelectionLines(const ui::FormControls& c) {
+ShownBlock SelectionBlock(const ui::FormControls& c) {
   const QString camera = c.LstCamera->CurrentText();
   if (camera.isEmpty()) return {};
-  QStringList lines{c.ChkCameraSelect->text()};
+  ShownBlock shown = Captioned(c.ChkCameraSelect->text());
   for (const QRadioButton* option : c.OptCameraType) {
-    if (option->isChecked()) lines.append(Line(c.FraCameraType->title(), option->text()));
+    if (option->isChecked()) shown.rows.append(Cells({c.FraCameraType->title(), option->text()}));
   }
-  lines.append(Line(QStringLiteral("Camera"), camera));
+  shown.rows.append(Cells({QStringLiteral("Camera"), camera}));
   for (const CameraDataLabel& data : kCameraDataLabels) {
-    lines.append(CameraDataLine(*(c.*data.label), data.prefix));
+    shown.rows.append(CameraDataRow(*(c.*data.label), data.prefix));
   }
   const QString lens = c.LstLens->CurrentText();
-  if (!lens.isEmpty()) lines.append(Line(QStringLiteral("Lens"), lens));
-  return lines;
+  if (!lens.isEmpty()) shown.rows.append(Cells({QStringLiteral("Lens"), lens}));
+  return shown;
 }
 
 }  // namespace
 
-QString ResultsText(const ui::FormControls& controls) {
-  QList<QStringList> blocks;
-  for (const TableBlock& block : kTables) blocks.append(TableLines(controls, block));
-  blocks.append(IlluminationLines(controls));
-  if (QStringList selection = SelectionLines(controls); !selection.isEmpty()) {
+QList<ShownBlock> ShownFigures(const ui::FormControls& controls) {
+  QList<ShownBlock> blocks;
+  for (const TableBlock& block : kTables) blocks.append(TableBlockShown(controls, block));
+  blocks.append(IlluminationBlock(controls));
+  if (ShownBlock selection = SelectionBlock(controls); !selection.rows.isEmpty()) {
     blocks.append(selection);
   }
+  return blocks;
+}
+
+QString ResultsText(const QList<ShownBlock>& blocks) {
   QString text;
-  for (const QStringList& block : blocks) {
+  for (const ShownBlock& block : blocks) {
     if (!text.isEmpty()) text += QLatin1Char('\n');
-    text += block.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    for (const ShownRow& row : block.rows) text += row.cells.join(kTab) + QLatin1Char('\n');
   }
   return text;
 }

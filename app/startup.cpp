@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
+#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "ui/fonts.h"
 #include "ui/window_style.h"
@@ -67,6 +69,7 @@ void PrepareApplication(QApplication& application) {
 }
 
 int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& beforeShow) {
+  if (const std::optional<int> status = HandleCommandLine(argc, argv)) return *status;
   if (const std::string reason = MissingDisplayReason(); !reason.empty()) {
     std::fprintf(stderr, "%s\n", reason.c_str());
     return 1;

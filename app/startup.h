@@ -21,9 +21,10 @@ void InstallStartupFailureHandler();
 // and the font substitutes of the window's faces.
 void PrepareApplication(QApplication& application);
 
-// The program from launch to exit: checks for a display, builds the application
-// and the window, shows it and runs the event loop. beforeShow, when given, sees
-// the window just before it is shown (the start-up benchmark watches it there).
+// The program from launch to exit: answers the command line, checks for a
+// display, builds the application and the window, shows it and runs the event
+// loop. beforeShow, when given, sees the window just before it is shown (the
+// start-up benchmark watches it there).
 int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& beforeShow = {});
 
 }  // namespace app

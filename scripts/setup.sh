@@ -20,6 +20,8 @@ packages=(
   # tests: a dark desktop palette, as GNOME's dark style hands it to a Qt program
   # (GTK 3 carries its Adwaita theme, dark variant included)
   qt6-gtk-platformtheme
+  # tests: the exported sheet read back as text and as pixels
+  poppler-utils
   # tests: the desktop entry, the AppStream metadata, the manual page and the
   # Debian package as Debian checks it
   desktop-file-utils appstream dpkg-dev file man-db lintian

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+
+class QPainter;
 
 namespace ui {
 
@@ -15,5 +18,13 @@ QSize DiagramNaturalSize();
 // common sizes, else rendered from its scalable source. Falls back to scaling
 // the picture when the source cannot be rendered.
 QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio);
+
+// The diagram's size in its scalable source.
+QSizeF DiagramSourceSize();
+
+// The diagram drawn from its scalable source into `target`, in the painter's
+// device units: the shapes as vectors and every text as text, which a PDF reader
+// can search.
+void DrawDiagram(QPainter& painter, const QRectF& target);
 
 }  // namespace ui

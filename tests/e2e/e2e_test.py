@@ -549,8 +549,8 @@ class WindowMenuTest(FlowTest):
                  detail=lambda: f"it holds {CopyResultsTest.clipboard(self)!r}")
 
         self.open_menu()
-        app.key("Down")
-        app.key("Down")  # "About Focimetra"
+        for _ in range(4):  # past "Print…" and "Export as PDF…" to "About Focimetra"
+            app.key("Down")
         app.key("Return")
         dialog = wait_for(lambda: next((top for top in fresh(app.app) if top is not None
                                         and top.name == "About Focimetra"), None),
@@ -562,6 +562,32 @@ class WindowMenuTest(FlowTest):
         DESKTOP.screenshot("about")
         app.key("Return")
         wait_for(lambda: len(app.windows()) == 1, "the About box to close")
+
+
+    def test_background_menu_exports_the_sheet(self):
+        app = self.program
+        app.type_into("Angle of view: f [mm]", "3.8")
+        app.type_into("Angle of view: L [m]", "10")
+        folder = DESKTOP.path("export")
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder)
+        path = os.path.join(folder, "sheet.pdf")
+        self.open_menu()
+        for _ in range(3):  # "Export as PDF…"
+            app.key("Down")
+        app.key("Return")
+        wait_for(lambda: next((top for top in fresh(app.app) if top is not None
+                               and top.name == "Export as PDF"), None), "the file dialog")
+        app.key("ctrl+a")  # over the proposed name
+        app.type(path)
+        app.key("Return")
+        wait_for(lambda: os.path.exists(path), "the exported sheet", detail=lambda: os.listdir(folder))
+        wait_for(lambda: len(app.windows()) == 1, "the file dialog to close")
+        text = DESKTOP.run(["pdftotext", "-layout", path, "-"])
+        lines = [" ".join(line.split()) for line in text.splitlines()]
+        self.assertIn("1/3type 12.6 9.5 15.8 64.4 50.8 76.7", lines)
+        self.assertIn("f [mm] 3.8", lines)
+        app.expect_text(app.field("Angle of view: L [m]"), "10", "the angle-of-view L field")
 
 
 class WaylandTest(FlowTest):

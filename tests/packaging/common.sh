@@ -93,6 +93,24 @@ metainfo_releases() {
 # it belongs and of its kind, the desktop entry and the metainfo valid and
 # pointing at each other, the program, and the icons.
 # $1: prefix, $2: source tree, $3: build folder, $4: version.
+# The command line of the installed program, with no display to open a window on:
+# --version and --help answer on standard output with status 0, an unknown
+# option is refused in one line with status 1. $1: program, $2: version.
+check_command_line() {
+  local program=$1 version=$2 output status
+  local -a no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20)
+  output=$("${no_display[@]}" "$program" --version 2>&1) || fail "$program --version exits with status $?"
+  [[ "$output" == "focimetra $version" ]] || fail "$program --version prints '$output'"
+  output=$("${no_display[@]}" "$program" --help 2>&1) || fail "$program --help exits with status $?"
+  local named
+  for named in -platform -style -display QT_QPA_PLATFORM QT_SCALE_FACTOR; do
+    grep -qe "$named" <<<"$output" || fail "$program --help does not name $named: $output"
+  done
+  output=$("${no_display[@]}" "$program" --bogus 2>&1) && status=0 || status=$?
+  [[ $status -eq 1 && "$output" == "focimetra: Unknown option 'bogus'." ]] ||
+    fail "$program --bogus exits with status $status, printing '$output'"
+}
+
 check_installation() {
   local prefix=$1 source_dir=$2 build_dir=$3 version=$4
   local actual expected
@@ -111,6 +129,8 @@ check_installation() {
   if readelf -d "$program" | grep -E 'R(UN)?PATH' | grep -qF -e "$build_dir" -e "$source_dir"; then
     fail "$program keeps a run path into the build or source tree"
   fi
+
+  check_command_line "$program" "$version"
 
   # Data files are readable by all and not executable.
   local file mode

@@ -46,11 +46,13 @@ long_line=$(awk 'length($0) > 80' <<<"$description")
 depends=$(field Depends)
 # Names of the packages in Depends, one a line.
 depends_names=$(tr ',' '\n' <<<"$depends" | sed -E 's/^[[:space:]]+//; s/[[:space:](].*$//')
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-ipafont-gothic; do
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 qt6-qpa-plugins fonts-ipafont-gothic; do
   grep -qx "$needed" <<<"$depends_names" || fail "Depends lacks $needed: $depends"
 done
 # dpkg-shlibdeps gives versioned dependencies; those named by hand are not.
-grep -qE 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" || fail "Depends has no versioned libqt6widgets6: $depends"
+for library in libqt6widgets6 libqt6printsupport6; do
+  grep -qE "$library \\(>= [0-9.]+\\)" <<<"$depends" || fail "Depends has no versioned $library: $depends"
+done
 # Wayland support is recommended, not required: X11 and XWayland do without it.
 [[ $(field Recommends) == qt6-wayland ]] || fail "Recommends is not qt6-wayland: $(field Recommends)"
 

@@ -111,6 +111,19 @@ QString WholeTextProblem(QWidget& control, const QList<const QWidget*>& lines) {
                                .arg(within.left())
                                .arg(within.right());
   }
+  // A condensed text is condensed no more than it must be: it fills most of its room.
+  const int stretch = control.font().stretch();
+  if (qobject_cast<QLineEdit*>(&control) != nullptr && stretch > 0 && stretch < 100 &&
+      4 * (ink.right - ink.left + 1) < 3 * within.width()) {
+    return Name(control) + QStringLiteral(
+                               " is condensed more than it must be (stretch %1, ink %2 "
+                               "to %3 in %4 to %5)")
+                               .arg(stretch)
+                               .arg(ink.left)
+                               .arg(ink.right)
+                               .arg(within.left())
+                               .arg(within.right());
+  }
   for (const QWidget* line : lines) {
     if (line->parentWidget() != control.parentWidget()) continue;
     const QRect across = line->geometry().translated(-control.pos());

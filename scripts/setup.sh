@@ -17,6 +17,8 @@ packages=(
   # tests: the X clipboard, a window manager on the virtual X server (it gives the
   # activation back when a message box closes), and a headless Wayland compositor
   xclip openbox weston
+  # tests: a German keyboard layout and Num Lock on the virtual X server
+  x11-xkb-utils numlockx
   # tests: the desktop entry, the AppStream metadata, the manual page and the
   # Debian package as Debian checks it
   desktop-file-utils appstream dpkg-dev file man-db lintian

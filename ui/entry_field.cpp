@@ -78,6 +78,11 @@ class ArrivingTextTrimmer : public QValidator {
            input[end - 1] == before_[before_.size() - (input.size() - end) - 1]) {
       --end;
     }
+    // A tab inside stays white space, as a space: the line edit would lay it out
+    // to a tab stop beyond the field's end.
+    for (qsizetype i = start; i < end; ++i) {
+      if (input[i] == QLatin1Char('\t')) input[i] = QLatin1Char(' ');
+    }
     qsizetype leading = 0, trailing = 0;
     while (start + leading < end && input[start + leading].isSpace()) ++leading;
     while (end - trailing > start + leading && input[end - trailing - 1].isSpace()) ++trailing;
@@ -144,7 +149,9 @@ QRect EntryField::TextRect() const {
 void EntryField::FitText() {
   const int width = TextRect().width() - 2 * kLineEditTextMargin;
   QFont condensed = font();
-  condensed.setStretch(CondensedStretch(condensed, text(), width, this));
+  // Measured as shown: the line edit shows control characters and line and
+  // paragraph separators as spaces.
+  condensed.setStretch(CondensedStretch(condensed, displayText(), width, this));
   if (condensed.stretch() == font().stretch()) return;
   // Changing the font re-enters changeEvent, which must not fit again.
   const QScopedValueRollback guard(fitting_, true);

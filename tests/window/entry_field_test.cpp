@@ -192,6 +192,9 @@ class EntryFieldTest : public QObject {
     QTest::newRow("paste, inner space") << "paste"
                                         << " 1 2\t"
                                         << "1 2";
+    QTest::newRow("paste, inner tab") << "paste"
+                                      << "1\t2"
+                                      << "1 2";
   }
 
   void arrivingTextLosesTheWhiteSpaceAroundIt() {

@@ -115,8 +115,10 @@ QString WholeTextProblem(QWidget& control, const QList<const QWidget*>& lines) {
   // A condensed text is condensed no more than it must be: it fills most of its
   // room. Measured by its advance, since wide glyphs keep wide side bearings.
   const int stretch = control.font().stretch();
-  if (qobject_cast<QLineEdit*>(&control) != nullptr && stretch > 0 && stretch < 100) {
-    const qreal advance = QFontMetricsF(control.font(), &control).horizontalAdvance(text);
+  if (auto* field = qobject_cast<QLineEdit*>(&control); field && stretch > 0 && stretch < 100) {
+    // As shown: a line separator shows as a space.
+    const qreal advance =
+        QFontMetricsF(control.font(), &control).horizontalAdvance(field->displayText());
     if (4 * advance < 3 * within.width()) {
       return Name(control) + QStringLiteral(
                                  " is condensed more than it must be (stretch %1, %2 "

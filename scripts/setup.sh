@@ -22,6 +22,8 @@ packages=(
   qt6-gtk-platformtheme
   # tests: the exported sheet read back as text and as pixels
   poppler-utils
+  # tests: a German keyboard layout and Num Lock on the virtual X server
+  x11-xkb-utils numlockx
   # tests: the desktop entry, the AppStream metadata, the manual page and the
   # Debian package as Debian checks it
   desktop-file-utils appstream dpkg-dev file man-db lintian

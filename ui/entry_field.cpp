@@ -6,6 +6,8 @@
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QValidator>
+#include <algorithm>
 
 #include "ui/characters.h"
 #include "ui/condensed_font.h"
@@ -47,6 +49,58 @@ bool IsControlCharacter(QChar c) {
   return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
 }
 
+// The keypad's decimal key types "," on many layouts ("." on others): in a field
+// that takes only "." as the decimal point, it is the point. With Num Lock off the
+// key is Delete and edits as Delete.
+bool IsKeypadDecimalKey(const QKeyEvent* event) {
+  return (event->modifiers() & Qt::KeypadModifier) &&
+         (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period);
+}
+
+// Text that reaches the field other than by a typed key (a paste, a drop, an
+// assistive technology's write) comes without the white space around it: a
+// spreadsheet cell's tab or a document's spaces are no part of the value, and the
+// field holds what it shows. The line edit checks every edit here before it
+// reports the change; what the edit put between the old text's unchanged start
+// and end is what arrived.
+class ArrivingTextTrimmer : public QValidator {
+ public:
+  ArrivingTextTrimmer(const QString& before, const int& typedKeys, QObject* parent)
+      : QValidator(parent), before_(before), typedKeys_(typedKeys) {}
+
+  State validate(QString& input, int& pos) const override {
+    if (typedKeys_ > 0) return Acceptable;
+    const qsizetype most = std::min(input.size(), before_.size());
+    qsizetype start = 0;
+    while (start < most && input[start] == before_[start]) ++start;
+    qsizetype end = input.size();  // the arrived text is input[start, end)
+    while (end > start && input.size() - end < before_.size() - start &&
+           input[end - 1] == before_[before_.size() - (input.size() - end) - 1]) {
+      --end;
+    }
+    // A tab inside stays white space, as a space: the line edit would lay it out
+    // to a tab stop beyond the field's end.
+    for (qsizetype i = start; i < end; ++i) {
+      if (input[i] == QLatin1Char('\t')) input[i] = QLatin1Char(' ');
+    }
+    qsizetype leading = 0, trailing = 0;
+    while (start + leading < end && input[start + leading].isSpace()) ++leading;
+    while (end - trailing > start + leading && input[end - trailing - 1].isSpace()) ++trailing;
+    if (leading + trailing == 0) return Acceptable;
+    input.remove(end - trailing, trailing).remove(start, leading);
+    if (pos >= end) {
+      pos -= static_cast<int>(leading + trailing);
+    } else if (pos > start) {
+      pos = static_cast<int>(std::clamp(pos - leading, start, end - leading - trailing));
+    }
+    return Acceptable;
+  }
+
+ private:
+  const QString& before_;
+  const int& typedKeys_;
+};
+
 // The line edit keeps this much room on either side of its text.
 constexpr int kLineEditTextMargin = 2;
 
@@ -61,6 +115,7 @@ KeyCode KeyCodeOfCharacter(const QString& character) {
 }
 
 EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {
+  setValidator(new ArrivingTextTrimmer(lastText_, typedKeys_, this));
   connect(this, &QLineEdit::textChanged, this, &EntryField::OnTextChanged);
 }
 
@@ -94,7 +149,9 @@ QRect EntryField::TextRect() const {
 void EntryField::FitText() {
   const int width = TextRect().width() - 2 * kLineEditTextMargin;
   QFont condensed = font();
-  condensed.setStretch(CondensedStretch(condensed, text(), width, this));
+  // Measured as shown: the line edit shows control characters and line and
+  // paragraph separators as spaces.
+  condensed.setStretch(CondensedStretch(condensed, displayText(), width, this));
   if (condensed.stretch() == font().stretch()) return;
   // Changing the font re-enters changeEvent, which must not fit again.
   const QScopedValueRollback guard(fitting_, true);
@@ -148,6 +205,11 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     KeyCode keyCode = fixed;
     emit KeyPress(keyCode);
     ApplyKeyCode(keyCode, QString(QChar(fixed)));
+    event->accept();
+    return;
+  }
+  if (IsKeypadDecimalKey(event)) {
+    TypeCharacter(QStringLiteral("."));
     event->accept();
     return;
   }
@@ -206,7 +268,8 @@ void EntryField::mousePressEvent(QMouseEvent* event) {
 }
 
 void EntryField::inputMethodEvent(QInputMethodEvent* event) {
-  // Text composed by an input method is typed like keys, so it meets the filter.
+  // Text composed by an input method is typed like keys, so it meets the filter,
+  // without the white space around it, as a paste.
   if (isReadOnly()) {
     QLineEdit::inputMethodEvent(event);
     return;
@@ -214,7 +277,7 @@ void EntryField::inputMethodEvent(QInputMethodEvent* event) {
   // A commit may be long. Once a character is refused the commit is no number
   // this field takes, and each further character could raise a range warning of
   // its own: the rest of the commit is dropped.
-  for (const QString& character : Characters(event->commitString())) {
+  for (const QString& character : Characters(event->commitString().trimmed())) {
     if (TypeCharacter(character) == kDiscardKey) break;
   }
   event->accept();

@@ -17,6 +17,8 @@ namespace ui {
 //   start or end on every platform;
 // - a change the user makes without typing a character (a paste, a cut, Delete,
 //   undo, a drop, an assistive technology's write) raises UserEdit before Change;
+//   text that arrives so, or from an input method, loses the white space around it
+//   first, and the keypad's decimal key types "." whatever the layout gives;
 // - GotFocus is raised when the focus moves to the box within the window, but not
 //   when it comes back from a message box, a popup or another application;
 // - the whole text always stands in the box: a text wider than it (a value the

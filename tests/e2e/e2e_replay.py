@@ -137,9 +137,11 @@ class RealWindowPlayer:
                  f"the field {name} to take the focus")
         return field
 
-    def paste(self, name, text):
+    def paste(self, name, text, shows=None):
         """A paste of text over the whole of the focused field: Ctrl+A, Ctrl+V. The
-        harness pastes without moving the focus, a person pastes where it is."""
+        harness pastes without moving the focus, a person pastes where it is. The
+        field then shows `shows` (the text, unless told otherwise)."""
+        shows = text if shows is None else shows
         field = self.field(name)
         if not fresh(field).getState().contains(self.state_focused):
             raise E2EFailure(f"the script pastes into {name}, which has not the focus")
@@ -154,7 +156,7 @@ class RealWindowPlayer:
                      "the clipboard to hold the text to paste")
             self.app.key("ctrl+a")
             self.app.key("ctrl+v")
-            wait_for(lambda: text_of(field) == text, f"{name} to read the pasted {text!r}",
+            wait_for(lambda: text_of(field) == shows, f"{name} to read {shows!r} pasted as {text!r}",
                      detail=lambda: f"it reads {text_of(field)!r}")
         finally:
             stop_process(owner, "xclip")

@@ -139,6 +139,35 @@ class AngleOfViewTest(FlowTest):
                  "the window on the display to show what the harness paints offscreen",
                  detail=lambda: f"{differing()} pixels differ")
 
+        # The keypad's decimal key on a German layout with Num Lock on types ",":
+        # it is the decimal point. The layout and Num Lock are put back afterwards.
+        DESKTOP.run(["setxkbmap", "de"])
+        self.addCleanup(DESKTOP.run, ["setxkbmap", "us"])
+        if "off" in DESKTOP.run(["numlockx", "status"]):
+            DESKTOP.run(["numlockx", "on"])
+            self.addCleanup(DESKTOP.run, ["numlockx", "off"])
+        f = app.type_into("Angle of view: f [mm]", "")
+        for key in ("KP_4", "KP_Separator", "KP_5"):
+            app.key(key)
+        app.expect_text(f, "4.5", "the angle-of-view f keyed on the German keypad")
+        DESKTOP.run(["setxkbmap", "us"])
+        # Values pasted from a document or a spreadsheet cell lose the white space
+        # around them, and are the values they show.
+        app.type_into("Angle of view: L [m]", "7")
+        player = RealWindowPlayer(app, DESKTOP, pyatspi.STATE_FOCUSED)
+        for name, text, shows in (("Txt_ang_f", " 3.8 ", "3.8"), ("Txt_ang_L", "10\t", "10")):
+            player.focus(name)
+            player.paste(name, text, shows)
+        for column, value in zip(ANGLE_COLUMNS, expected["1/3type"]):
+            app.expect_name(app.result("1/3type", column, "angle of view"), value,
+                            f"the angle of view 1/3type {column} after the pastes")
+        # As a screen reader or voice control sets a text.
+        distance = app.field("Angle of view: L [m]")
+        distance.queryEditableText().setTextContents(" 5")
+        app.expect_text(distance, "5", "the angle-of-view L set to ' 5'")
+        app.expect_name(app.result("1/3type", "W[m]", "angle of view"), "6.3",
+                        "the angle of view 1/3type W[m] for L = 5")
+
 
 class LongValuesTest(FlowTest):
     flow = "long-values"

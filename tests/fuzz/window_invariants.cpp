@@ -94,9 +94,6 @@ QString WindowInvariants::CheckWholeTexts() {
     } else if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
       // A caret and a focus frame are no text: the field is read once it is left.
       if (field->hasFocus()) continue;
-      // A line edit lays a tab out to its next 80-pixel stop, wider than any of
-      // these fields, and no condensing reaches it: such a text is not checked.
-      if (field->text().contains(QLatin1Char('\t'))) continue;
       text = field->text();
     } else {
       continue;

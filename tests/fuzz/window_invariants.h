@@ -23,7 +23,7 @@ namespace fuzz {
 //     one point;
 // (f) every label and every field without the focus shows its whole text, uncut,
 //     unscrolled and clear of the grid lines (read from its pixels, once for each
-//     text it shows), unless it holds a pasted tab;
+//     text it shows);
 // (g) Left or Right over a selection collapses it to its start or end, as on X11;
 // (h) a result label tells a pixel density (its tool tip, repeated at the end of
 //     its description) only while a camera is chosen, on an enabled row, and

@@ -1,7 +1,9 @@
 // The event semantics of an entry field: which keys reach the key handler and
 // with what code, how the handler's code is applied, when Change and GotFocus run.
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -80,6 +82,11 @@ class EntryFieldTest : public QObject {
     QTest::newRow("escape") << int{Qt::Key_Escape} << "\x1b" << 0 << 27;
     QTest::newRow("beyond single byte") << int{Qt::Key_unknown} << "\u3042" << 0 << 0x7fff;
     QTest::newRow("delete") << int{Qt::Key_Delete} << "\x7f" << 0 << -1;
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("keypad point, German") << int{Qt::Key_Comma} << "," << keypad << int{'.'};
+    QTest::newRow("keypad point, US") << int{Qt::Key_Period} << "." << keypad << int{'.'};
+    QTest::newRow("main keyboard comma") << int{Qt::Key_Comma} << "," << 0 << int{','};
+    QTest::newRow("keypad point, Num Lock off") << int{Qt::Key_Delete} << "" << keypad << -1;
     QTest::newRow("left") << int{Qt::Key_Left} << "" << 0 << -1;
     QTest::newRow("ctrl+v as X11 sends it")
         << int{Qt::Key_V} << "\x16" << int{Qt::ControlModifier} << -1;
@@ -157,6 +164,72 @@ class EntryFieldTest : public QObject {
     field_->insert(QStringLiteral("abc"));
     QVERIFY(codes_.isEmpty());
     QCOMPARE(field_->text(), QStringLiteral("abc"));
+  }
+
+  // Text that comes other than by a typed key loses the white space around it
+  // before the field takes it, inner white space stays; the change is raised once,
+  // for the trimmed text.
+  void arrivingTextLosesTheWhiteSpaceAroundIt_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+    const QString routes[] = {"paste", "drop", "input method", "assistive set-text",
+                              "assistive insert-text"};
+    for (const QString& how : routes) {
+      QTest::addRow("%s, spaces", qPrintable(how)) << how << " 3.8 "
+                                                   << "3.8";
+      QTest::addRow("%s, tab", qPrintable(how)) << how << "10\t"
+                                                << "10";
+      QTest::addRow("%s, no-break space and line break", qPrintable(how)) << how << "\u00a05\n"
+                                                                          << "5";
+      QTest::addRow("%s, figure, narrow and ideographic spaces", qPrintable(how))
+          << how << "\u2007\u202f7\u3000"
+          << "7";
+      // An input method's commit is typed: nothing left to type leaves the field alone.
+      QTest::addRow("%s, white space only", qPrintable(how))
+          << how << "\r\n\t" << (how == "input method" ? "9" : "");
+    }
+    QTest::newRow("paste, inner space") << "paste"
+                                        << " 1 2\t"
+                                        << "1 2";
+    QTest::newRow("paste, inner tab") << "paste"
+                                      << "1\t2"
+                                      << "1 2";
+  }
+
+  void arrivingTextLosesTheWhiteSpaceAroundIt() {
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+    field_->WriteText(QStringLiteral("9"));
+    field_->selectAll();
+    QStringList changes;
+    const auto spy = connect(field_, &EntryField::Change, this, [&] { changes << field_->text(); });
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field_);
+    QMimeData data;
+    data.setText(text);
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    if (how == "paste") field_->insert(text);
+    // A drop and an insertion go in at a point: into an empty field here.
+    if (how == "drop" || how == "assistive insert-text") field_->WriteText({});
+    const QString start = field_->text();
+    changes.clear();
+    if (how == "drop") {
+      QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(field_, &enter);
+      QApplication::sendEvent(field_, &drop);
+    }
+    if (how == "input method") QApplication::sendEvent(field_, &commit);
+    if (how == "assistive set-text") accessible->editableTextInterface()->replaceText(0, 1, text);
+    if (how == "assistive insert-text") accessible->editableTextInterface()->insertText(0, text);
+    disconnect(spy);
+    QCOMPARE(field_->text(), after);
+    for (const QString& changed : changes) QCOMPARE(changed, changed.trimmed());
+    if (after != start) QCOMPARE(changes.value(changes.size() - 1), after);
+    QTest::keyClick(field_, Qt::Key_Z, Qt::ControlModifier);  // undo restores no white space
+    QCOMPARE(field_->text(), field_->text().trimmed());
   }
 
   // Every platform plugin, the offscreen one included, moves the caret as X11

@@ -1,5 +1,6 @@
 #include "tests/window/whole_text.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +111,22 @@ QString WholeTextProblem(QWidget& control, const QList<const QWidget*>& lines) {
                                .arg(ink.right)
                                .arg(within.left())
                                .arg(within.right());
+  }
+  // A condensed text is condensed no more than it must be: it fills most of its
+  // room. Measured by its advance, since wide glyphs keep wide side bearings.
+  const int stretch = control.font().stretch();
+  if (auto* field = qobject_cast<QLineEdit*>(&control); field && stretch > 0 && stretch < 100) {
+    // As shown: a line separator shows as a space.
+    const qreal advance =
+        QFontMetricsF(control.font(), &control).horizontalAdvance(field->displayText());
+    if (4 * advance < 3 * within.width()) {
+      return Name(control) + QStringLiteral(
+                                 " is condensed more than it must be (stretch %1, %2 "
+                                 "of %3 pixels)")
+                                 .arg(stretch)
+                                 .arg(advance)
+                                 .arg(within.width());
+    }
   }
   for (const QWidget* line : lines) {
     if (line->parentWidget() != control.parentWidget()) continue;

@@ -199,6 +199,10 @@ class WindowLayoutTest : public QObject {
         << QStringList{"Txtillumination_M0", "5", "Txt_F0", "1.2", "Txt_F1", "22"};
     QTest::newRow("illumination 24200.00")
         << QStringList{"Txtillumination_M0", "50", "Txt_F0", "1", "Txt_F1", "22"};
+    // Pasted: a private-use character and a line separator, which the field shows
+    // as a space.
+    QTest::newRow("f pasted with a line separator")
+        << QStringList{"paste:Txt_L_f", "8\u6f22\ue000\u2028.4"};
     QTest::newRow("illumination of 21 characters")
         << QStringList{"Txtillumination_M0", "9999", "Txt_F0", ".001", "Txt_F1", "9999"};
   }
@@ -206,6 +210,13 @@ class WindowLayoutTest : public QObject {
   void everyTextStandsWhole() {
     QFETCH(QStringList, typed);
     for (qsizetype i = 0; i + 1 < typed.size(); i += 2) {
+      // "paste:NAME" pastes over the field's whole text, as the harness's set does.
+      if (typed[i].startsWith(QLatin1String("paste:"))) {
+        auto* field = qobject_cast<QLineEdit*>(Control(qPrintable(typed[i].mid(6))));
+        field->selectAll();
+        field->insert(typed[i + 1]);
+        continue;
+      }
       QWidget* field = Control(qPrintable(typed[i]));
       field->setFocus(Qt::TabFocusReason);
       QTest::keyClicks(field, typed[i + 1]);

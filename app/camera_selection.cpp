@@ -38,11 +38,11 @@ void FrmMain::ShowFocalRange(std::string_view fmin, std::string_view fmax) {
 // The chosen format and focal range; the range's shortest focal length goes into
 // both focal-length fields, each write running its calculator.
 void FrmMain::SetSelection(std::int16_t ccd, std::string_view fmin, std::string_view fmax) {
-  vars_.SelCcd = std::to_string(ccd);
-  vars_.SelFmin = fmin;
-  vars_.SelFmax = fmax;
-  SetText(Field::Txt_ang_f, vars_.SelFmin);
-  SetText(Field::Txt_L_f, vars_.SelFmin);
+  const int format = optics::FormatIndexOfCode(ccd);
+  vars_.SelCcd = format >= 0 ? std::optional<int>(format) : std::nullopt;
+  vars_.SelRange = catalogue::MakeFocalRange(fmin, fmax);
+  SetText(Field::Txt_ang_f, std::string(fmin));
+  SetText(Field::Txt_L_f, std::string(fmin));
 }
 
 void FrmMain::OptCameraType_Click(int Index) {
@@ -103,7 +103,7 @@ void FrmMain::LstCamera_Click() {
   c_.LstLens->AddItem(ToQString(lens.Model));
   c_.LstLens->MakeCurrent(0);
   SetSelection(camera->Ccd, lens.fmin, lens.fmax);
-  ShowFocalRange(vars_.SelFmin, vars_.SelFmax);
+  ShowFocalRange(lens.fmin, lens.fmax);
 }
 
 void FrmMain::LstLens_Click() {
@@ -115,8 +115,8 @@ void FrmMain::LstLens_Click() {
 }
 
 void FrmMain::CheckFocalRange(ui::KeyCode keyCode, const ui::EntryField& box) {
-  ShowRangeWarning(catalogue::CheckFocalRangeCore(box.text().toStdString(), keyCode, vars_.SelFmin,
-                                                  vars_.SelFmax));
+  ShowRangeWarning(
+      catalogue::CheckFocalRangeCore(box.text().toStdString(), keyCode, vars_.SelRange));
 }
 
 void FrmMain::ShowRangeWarning(catalogue::RangeWarning warning) {

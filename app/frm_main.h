@@ -2,12 +2,14 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "catalogue/focal_range.h"
 #include "catalogue/records.h"
 #include "optics/calculator_form.h"
+#include "optics/entry_fields.h"
 #include "ui/form_controls.h"
 #include "ui/key_code.h"
 
@@ -17,13 +19,13 @@ class EntryField;
 
 namespace app {
 
-// The window's own variables. The selection texts are empty while no camera or
-// lens is chosen; LastSizeBox names the width or height field typed into last.
+// The window's own variables, each empty until it is set: the chosen camera's or
+// lens's sensor format (an index into optics::kSensorFormats) and focal range, and
+// the width or height field typed into last.
 struct WindowVariables {
-  std::string SelCcd;
-  std::string SelFmin;
-  std::string SelFmax;
-  std::string LastSizeBox;
+  std::optional<int> SelCcd;
+  std::optional<catalogue::FocalRange> SelRange;  // SelFmin and SelFmax
+  std::optional<optics::Field> LastSizeBox;
 };
 
 // The main window: its controls, its variables and its event handlers, named
@@ -44,8 +46,8 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void SetText(optics::Field field, const std::string& text) override;
   void SetPartnerText(optics::Field field, const std::string& text) override;
   void SetCaption(optics::ResultCell cell, const std::string& caption) override;
-  std::string SelCcd() const override { return vars_.SelCcd; }
-  std::string LastSizeBox() const override { return vars_.LastSizeBox; }
+  std::optional<int> SelCcd() const override { return vars_.SelCcd; }
+  std::optional<optics::Field> LastSizeBox() const override { return vars_.LastSizeBox; }
 
  private:
   void ConnectHandlers();
@@ -76,51 +78,15 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void CalcDistance();
   void CalcFocalLength();
   void CalcIllumination();
+  void RunCalculator(optics::Calculator calculator);
 
-  // The entry fields.
-  void Txt_ang_f_KeyPress(ui::KeyCode& KeyAscii);
-  void Txt_ang_L_KeyPress(ui::KeyCode& KeyAscii);
-  void Txt_L_f_KeyPress(ui::KeyCode& KeyAscii);
-  void Txt_L_W_KeyPress(ui::KeyCode& KeyAscii);
-  void Txt_L_H_KeyPress(ui::KeyCode& KeyAscii);
-  void TxtWandL_W_KeyPress(ui::KeyCode& KeyAscii);
-  void TxtWandL_H_KeyPress(ui::KeyCode& KeyAscii);
-  void TxtWandL_L_KeyPress(ui::KeyCode& KeyAscii);
-  void Txtillumination_M0_KeyPress(ui::KeyCode& KeyAscii);
-  void Txt_F0_KeyPress(ui::KeyCode& KeyAscii);
-  void Txt_F1_KeyPress(ui::KeyCode& KeyAscii);
-
-  void Txt_ang_f_Change();
-  void Txt_ang_L_Change();
-  void Txt_L_f_Change();
-  void Txt_L_W_Change();
-  void Txt_L_H_Change();
-  void TxtWandL_W_Change();
-  void TxtWandL_H_Change();
-  void TxtWandL_L_Change();
-  void Txtillumination_M0_Change();
-  void Txt_F0_Change();
-  void Txt_F1_Change();
-
+  // The entry fields, one control array: each handler is told which field it is
+  // for, and the field's row of optics::kEntryFields says what that field does.
+  ui::KeyCode Txt_KeyPress(optics::Field Index, ui::KeyCode KeyAscii);
+  void Txt_Change(optics::Field Index);
+  void Txt_GotFocus(optics::Field Index);
   // A change the user made without typing: a paste, a cut, Delete, undo.
-  void Txt_ang_f_UserEdit();
-  void Txt_L_f_UserEdit();
-  void Txt_L_W_UserEdit();
-  void Txt_L_H_UserEdit();
-  void TxtWandL_W_UserEdit();
-  void TxtWandL_H_UserEdit();
-
-  void Txt_ang_f_GotFocus();
-  void Txt_ang_L_GotFocus();
-  void Txt_L_f_GotFocus();
-  void Txt_L_W_GotFocus();
-  void Txt_L_H_GotFocus();
-  void TxtWandL_W_GotFocus();
-  void TxtWandL_H_GotFocus();
-  void TxtWandL_L_GotFocus();
-  void Txtillumination_M0_GotFocus();
-  void Txt_F0_GotFocus();
-  void Txt_F1_GotFocus();
+  void Txt_UserEdit(optics::Field Index);
 
   ui::EntryField& Box(optics::Field field) const { return c_.Field(field); }
 

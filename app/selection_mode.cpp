@@ -36,9 +36,8 @@ void FrmMain::ChkCameraSelect_Click() {
   }
   DisableSelection();
   ui::EnableAllFormatRows(c_);
-  vars_.SelCcd.clear();
-  vars_.SelFmax.clear();
-  vars_.SelFmin.clear();
+  vars_.SelCcd.reset();
+  vars_.SelRange.reset();
   CalcFocalLength();
   CalcDistance();
   CalcAngleOfView();

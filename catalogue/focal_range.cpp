@@ -1,8 +1,5 @@
 #include "catalogue/focal_range.h"
 
-#include <optional>
-#include <string>
-
 #include "optics/number_text.h"
 
 namespace catalogue {
@@ -16,35 +13,37 @@ char KeyCharacter(std::int16_t keyCode) {
   return static_cast<char>(keyCode);
 }
 
-// The leading number of a candidate text against the range texts.
-RangeWarning Compare(std::string_view candidate, std::string_view selFmin,
-                     std::string_view selFmax) {
+// The leading number of a candidate text against the range.
+RangeWarning Compare(std::string_view candidate, const FocalRange& range) {
   const double value = optics::LeadingNumber(candidate);
-  // The range texts come from the catalogue and always read; an unreadable bound
-  // simply never warns.
-  const std::optional<double> fmax = optics::ParseDecimal(selFmax);
-  if (fmax && *fmax < value) return RangeWarning::Max;
-  const std::optional<double> fmin = optics::ParseDecimal(selFmin);
-  if (fmin && *fmin > value) return RangeWarning::Min;
+  if (range.fmax < value) return RangeWarning::Max;
+  if (range.fmin > value) return RangeWarning::Min;
   return RangeWarning::None;
 }
 
 }  // namespace
 
+std::optional<FocalRange> MakeFocalRange(std::string_view fmin, std::string_view fmax) {
+  const std::optional<double> low = optics::ParseDecimal(fmin);
+  const std::optional<double> high = optics::ParseDecimal(fmax);
+  if (!low || !high) return std::nullopt;
+  return FocalRange{std::string(fmin), std::string(fmax), *low, *high};
+}
+
 RangeWarning CheckFocalRangeCore(std::string_view currentText, std::int16_t keyCode,
-                                 std::string_view selFmin, std::string_view selFmax) {
+                                 const std::optional<FocalRange>& range) {
   // The first character of an empty field is never tested; nor is anything without a range.
-  if (currentText.empty() || selFmax.empty() || selFmin.empty()) return RangeWarning::None;
+  if (currentText.empty() || !range) return RangeWarning::None;
 
   std::string candidate(currentText);
   candidate += KeyCharacter(keyCode);  // NUL and backspace stay in and end the number
-  return Compare(candidate, selFmin, selFmax);
+  return Compare(candidate, *range);
 }
 
-RangeWarning CheckEditedFocalLength(std::string_view newText, std::string_view selFmin,
-                                    std::string_view selFmax) {
-  if (newText.empty() || selFmax.empty() || selFmin.empty()) return RangeWarning::None;
-  return Compare(newText, selFmin, selFmax);
+RangeWarning CheckEditedFocalLength(std::string_view newText,
+                                    const std::optional<FocalRange>& range) {
+  if (newText.empty() || !range) return RangeWarning::None;
+  return Compare(newText, *range);
 }
 
 std::string_view WarningText(RangeWarning warning) {

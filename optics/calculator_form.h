@@ -1,12 +1,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
-#include <string_view>
 
 namespace optics {
 
-// The entry fields the calculators read and write, named as on the window.
+// The entry fields the calculators read and write, named as on the window
+// (optics/entry_fields.h says what each one is).
 enum class Field {
   Txt_ang_f,
   Txt_ang_L,
@@ -21,9 +22,6 @@ enum class Field {
   Txt_F1,
   Txtillumination_M1,
 };
-
-// The control name of a field, as the window and its LastSizeBox spell it.
-std::string_view FieldName(Field field);
 
 // The three result tables, each with one row per sensor format.
 enum class ResultTable { AngleOfView, Distance, FocalLength };
@@ -60,8 +58,10 @@ class CalculatorForm {
   // a five-character partner such as "101.3" is neither cut nor rewritten for ever.
   virtual void SetPartnerText(Field field, const std::string& text) = 0;
   virtual void SetCaption(ResultCell cell, const std::string& caption) = 0;
-  virtual std::string SelCcd() const = 0;
-  virtual std::string LastSizeBox() const = 0;
+  // The sensor format of the chosen camera or lens, as an index into kSensorFormats.
+  virtual std::optional<int> SelCcd() const = 0;
+  // The width or height field the user typed into last.
+  virtual std::optional<Field> LastSizeBox() const = 0;
 };
 
 }  // namespace optics

@@ -15,9 +15,8 @@ std::optional<double> ParseDecimal(std::string_view text);
 double ReadField(std::string_view text);
 
 // The longest leading part of text that forms a decimal number (optional sign,
-// digits, at most one "."); 0 when there is none. Used where a value is read the
-// way a leading-number parse reads it: the selected format code, the candidate
-// text of the focal-range check.
+// digits, at most one "."); 0 when there is none. The focal-range check reads its
+// candidate text so.
 double LeadingNumber(std::string_view text);
 
 // "##0.0": at least one digit before the point, exactly one after it.

@@ -13,12 +13,12 @@ double PartnerWidth(double height) { return RoundTo(height * 4 / 3, 1); }
 SceneSize ApplyPartnerRule(CalculatorForm& form, Field widthField, Field heightField,
                            SceneSize typed) {
   SceneSize size = typed;
-  const std::string last = form.LastSizeBox();
-  if (last == FieldName(widthField) && size.width >= 0) {
+  const std::optional<Field> last = form.LastSizeBox();
+  if (last == widthField && size.width >= 0) {
     size.height = PartnerHeight(size.width);
     form.SetPartnerText(heightField, FormatShortest(size.height));
   }
-  if (last == FieldName(heightField) && size.height >= 0) {
+  if (last == heightField && size.height >= 0) {
     size.width = PartnerWidth(size.height);
     form.SetPartnerText(widthField, FormatShortest(size.width));
   }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+#include <optional>
 
 #include "optics/sensor_format.h"
 
@@ -13,8 +13,8 @@ struct RowChoice {
   bool Writes(int formatIndex) const { return writes[static_cast<std::size_t>(formatIndex)]; }
 };
 
-// With no camera or lens chosen (a code whose leading number is not above 1) every
-// row is written; otherwise only the row whose code equals the text, if any.
-RowChoice ChooseRows(std::string_view selectedCode);
+// With no camera or lens chosen every row is written; otherwise only the chosen
+// format's row (an index into kSensorFormats).
+RowChoice ChooseRows(std::optional<int> chosenFormat);
 
 }  // namespace optics

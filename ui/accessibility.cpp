@@ -11,28 +11,7 @@
 namespace ui {
 namespace {
 
-using optics::Field;
 using optics::ResultTable;
-
-struct AccessibleFieldName {
-  Field field;
-  const char* name;
-};
-
-constexpr AccessibleFieldName kFieldNames[] = {
-    {Field::Txt_ang_f, "Angle of view: f [mm]"},
-    {Field::Txt_ang_L, "Angle of view: L [m]"},
-    {Field::Txt_L_f, "Object distance: f [mm]"},
-    {Field::Txt_L_W, "Object distance: W [m]"},
-    {Field::Txt_L_H, "Object distance: H [m]"},
-    {Field::TxtWandL_W, "Focal length: W [m]"},
-    {Field::TxtWandL_H, "Focal length: H [m]"},
-    {Field::TxtWandL_L, "Focal length: L [m]"},
-    {Field::Txtillumination_M0, "Minimum illumination: known illumination [lux]"},
-    {Field::Txt_F0, "Minimum illumination: F-number of the known illumination"},
-    {Field::Txt_F1, "Minimum illumination: target F-number"},
-    {Field::Txtillumination_M1, "Minimum illumination: converted illumination [lux]"},
-};
 
 const char* TableName(ResultTable table) {
   switch (table) {
@@ -55,8 +34,8 @@ QString ColumnHeading(ResultTable table, int element) {
 }  // namespace
 
 void DescribeForAssistiveTechnology(const FormControls& controls) {
-  for (const AccessibleFieldName& entry : kFieldNames) {
-    controls.Field(entry.field).setAccessibleName(QString::fromLatin1(entry.name));
+  for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
+    controls.Field(entry.field).setAccessibleName(ToQString(entry.accessibleName));
   }
   for (ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {

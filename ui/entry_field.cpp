@@ -185,8 +185,7 @@ void EntryField::ApplyKeyCode(KeyCode keyCode, const QString& typed) {
 }
 
 KeyCode EntryField::TypeCharacter(const QString& character) {
-  KeyCode keyCode = KeyCodeOfCharacter(character);
-  emit KeyPress(keyCode);
+  const KeyCode keyCode = KeyPress(KeyCodeOfCharacter(character));
   ApplyKeyCode(keyCode, character);
   return keyCode;
 }
@@ -202,9 +201,7 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (const KeyCode fixed = ControlKeyCode(event->key()); fixed != kDiscardKey) {
-    KeyCode keyCode = fixed;
-    emit KeyPress(keyCode);
-    ApplyKeyCode(keyCode, QString(QChar(fixed)));
+    ApplyKeyCode(KeyPress(fixed), QString(QChar(fixed)));
     event->accept();
     return;
   }

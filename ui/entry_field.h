@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
 
 #include "ui/key_code.h"
 
@@ -10,8 +11,8 @@ namespace ui {
 // - every change of the text, typed or written by the program, raises Change before
 //   the change returns; writing the text the box already holds raises nothing;
 // - every key that produces a character (and Backspace, Return, Escape) first goes
-//   through KeyPress with its code, which the handler may replace: 0 discards the
-//   key, 8 acts as Backspace; Delete, the arrows, Home, End and the Ctrl
+//   through the key handler with its code, and the handler returns the code to
+//   apply: 0 discards the key, 8 acts as Backspace; Delete, the arrows, Home, End and the Ctrl
 //   shortcuts edit as the platform does without passing it, and Alt shortcuts
 //   are left to the window; Left and Right over a selection collapse it to its
 //   start or end on every platform;
@@ -40,8 +41,12 @@ class EntryField : public QLineEdit {
   // Applies a key code as the handler left it, for the typed character.
   void ApplyKeyCode(KeyCode keyCode, const QString& typed);
 
+  // The key handling every typed character meets first, called directly: it hands
+  // back the code to apply. Without one, every key is applied as typed.
+  using KeyHandler = std::function<KeyCode(KeyCode)>;
+  void SetKeyHandler(KeyHandler handler) { keyHandler_ = std::move(handler); }
+
  signals:
-  void KeyPress(ui::KeyCode& keyCode);
   void UserEdit();
   void Change();
   void GotFocus();
@@ -62,6 +67,9 @@ class EntryField : public QLineEdit {
   // Where the line edit draws its text, caret and selection: inside its frame.
   QRect TextRect() const;
 
+  KeyCode KeyPress(KeyCode keyCode) const { return keyHandler_ ? keyHandler_(keyCode) : keyCode; }
+
+  KeyHandler keyHandler_;
   QString lastText_;       // the text the last Change was raised for
   int programWrites_ = 0;  // nesting depth of the program's writes
   int typedKeys_ = 0;      // nesting depth of typed keys being applied

@@ -92,9 +92,9 @@ T* Find(const FormControls& controls, const QString& name) {
 }
 
 void CollectHandles(FormControls& c) {
-  for (int i = 0; i < kEntryFieldCount; ++i) {
-    c.fields[static_cast<std::size_t>(i)] =
-        Find<EntryField>(c, ui::FieldName(static_cast<optics::Field>(i)));
+  for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
+    c.fields[static_cast<std::size_t>(entry.field)] =
+        Find<EntryField>(c, ui::FieldName(entry.field));
   }
   for (optics::ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "optics/calculator_form.h"
+#include "optics/entry_fields.h"
 #include "optics/sensor_format.h"
 
 class QCheckBox;
@@ -20,14 +21,12 @@ class FittedLabel;
 class ListBox;
 class PictureBox;
 
-inline constexpr int kEntryFieldCount = 12;
-
 // The realised window: every control by name, and typed handles on the ones the
 // program's procedures address.
 struct FormControls {
   QHash<QString, QWidget*> byName;
 
-  std::array<EntryField*, kEntryFieldCount> fields{};  // by optics::Field
+  std::array<EntryField*, optics::kEntryFieldCount> fields{};  // by optics::Field
   // Result labels by table, format (index into the sensor-format table) and element:
   // the row title, then the values.
   std::array<

@@ -14,7 +14,7 @@ namespace fuzz {
 namespace {
 
 // Txtillumination_M1, the last field, is read-only: the program writes it.
-constexpr int kEditableFieldCount = ui::kEntryFieldCount - 1;
+constexpr int kEditableFieldCount = optics::kEntryFieldCount - 1;
 
 Action KeyAction(const QString& target, const KeyStroke& stroke) {
   Action action;

@@ -17,6 +17,7 @@
 #include "ui/entry_limits.h"
 #include "ui/fitted_label.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 
 namespace fuzz {
 namespace {
@@ -168,16 +169,16 @@ QString WindowInvariants::CheckChosenFormat() const {
   // type only empties the list: the selection texts stay as they were, with every
   // row enabled, until the next camera.
   if (window_.Controls().LstCamera->CurrentText().isEmpty()) return {};
-  const std::string& code = window_.Variables().SelCcd;
-  if (code.size() != 1) return {};
-  const int chosen = optics::FormatIndexOfCode(code.front() - '0');
-  if (chosen < 0) return {};
+  const std::optional<int> chosenFormat = window_.Variables().SelCcd;
+  if (!chosenFormat) return {};
+  const int chosen = *chosenFormat;
   QString problem;
   ForEachResultLabel(window_.Controls(), [&](int format, const QLabel& label) {
     if (problem.isEmpty() && label.isEnabled() != (format == chosen)) {
       problem =
           QStringLiteral("(c) SelCcd is %1 but %2 is %3")
-              .arg(QString::fromStdString(code), label.objectName(),
+              .arg(ui::ToQString(optics::kSensorFormats[static_cast<std::size_t>(chosen)].code),
+                   label.objectName(),
                    label.isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"));
     }
   });

@@ -139,7 +139,7 @@ TEST(CalcAngleOfViewTest, FillsAllRowsWhenNothingIsChosen) {
 TEST(CalcAngleOfViewTest, ChosenFormatWritesOnlyItsRow) {
   FakeForm form;
   form.PresetCaptions(ResultTable::AngleOfView, kAngleValueCount, "keep");
-  form.ChooseFormat("3");
+  form.ChooseFormat(kThird);
   form.Preset(Field::Txt_ang_f, "3.8");
   form.Type(Field::Txt_ang_L, "10");
   ExpectAngleRowAll(form, kQuarter, "keep");
@@ -147,15 +147,6 @@ TEST(CalcAngleOfViewTest, ChosenFormatWritesOnlyItsRow) {
   ExpectAngleRowAll(form, kHalf, "keep");
   EXPECT_EQ(form.captionLog,
             ElementMajorOrder(ResultTable::AngleOfView, kAngleValueCount, {kThird}));
-}
-
-TEST(CalcAngleOfViewTest, UnknownCodeWritesNoRow) {
-  FakeForm form;
-  form.PresetCaptions(ResultTable::AngleOfView, kAngleValueCount, "keep");
-  form.ChooseFormat("5");
-  form.Preset(Field::Txt_ang_f, "3.8");
-  form.Type(Field::Txt_ang_L, "10");
-  for (int format = 0; format < kFormatCount; ++format) ExpectAngleRowAll(form, format, "keep");
 }
 
 TEST(CalcAngleOfViewTest, NegativeFocalLengthGoesOnToTheFormulas) {
@@ -169,11 +160,11 @@ TEST(CalcAngleOfViewTest, NegativeFocalLengthGoesOnToTheFormulas) {
 struct GuardCase {
   std::string_view f;
   std::string_view L;
-  std::string_view selCcd;
+  std::optional<int> chosen;  // the chosen format's row, if any
 };
 
 std::ostream& operator<<(std::ostream& os, const GuardCase& c) {
-  return os << "f \"" << c.f << "\", L \"" << c.L << "\", SelCcd \"" << c.selCcd << '"';
+  return os << "f \"" << c.f << "\", L \"" << c.L << "\", chosen row " << c.chosen.value_or(-1);
 }
 
 class AngleGuardTest : public ::testing::TestWithParam<GuardCase> {};
@@ -182,7 +173,7 @@ TEST_P(AngleGuardTest, ZeroFocalLengthOrDistanceShowsPlainZeroEverywhere) {
   const GuardCase& c = GetParam();
   FakeForm form;
   form.PresetCaptions(ResultTable::AngleOfView, kAngleValueCount, "keep");
-  form.ChooseFormat(std::string(c.selCcd));
+  form.ChooseFormat(c.chosen);
   form.Preset(Field::Txt_ang_f, std::string(c.f));
   form.Preset(Field::Txt_ang_L, std::string(c.L));
   CalcAngleOfView(form);
@@ -193,14 +184,15 @@ TEST_P(AngleGuardTest, ZeroFocalLengthOrDistanceShowsPlainZeroEverywhere) {
   EXPECT_EQ(form.changeRuns, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, AngleGuardTest,
-                         ::testing::Values(GuardCase{"", "10", ""}, GuardCase{"0", "10", ""},
-                                           GuardCase{"0.0", "10", ""}, GuardCase{"3.8", "", ""},
-                                           GuardCase{"3.8", "0", ""}, GuardCase{"3.8", "0.0", ""},
-                                           GuardCase{"", "", ""}, GuardCase{"-0", "10", ""},
-                                           GuardCase{".", "10", ""},  // unreadable text counts as 0
-                                           GuardCase{"3.8", "abc", ""}, GuardCase{"", "10", "3"},
-                                           GuardCase{"3.8", "0", "2"}, GuardCase{"0", "10", "5"}));
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, AngleGuardTest,
+    ::testing::Values(GuardCase{"", "10", std::nullopt}, GuardCase{"0", "10", std::nullopt},
+                      GuardCase{"0.0", "10", std::nullopt}, GuardCase{"3.8", "", std::nullopt},
+                      GuardCase{"3.8", "0", std::nullopt}, GuardCase{"3.8", "0.0", std::nullopt},
+                      GuardCase{"", "", std::nullopt}, GuardCase{"-0", "10", std::nullopt},
+                      GuardCase{".", "10", std::nullopt},  // unreadable text counts as 0
+                      GuardCase{"3.8", "abc", std::nullopt}, GuardCase{"", "10", kThird},
+                      GuardCase{"3.8", "0", kHalf}, GuardCase{"0", "10", kQuarter}));
 
 }  // namespace
 }  // namespace optics

@@ -269,7 +269,7 @@ class FocalRangeTest : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(FocalRangeTest, WarnsWhenTheCandidateLeavesTheRange) {
   const RangeCase& c = GetParam();
-  EXPECT_EQ(CheckFocalRangeCore(c.text, c.key, c.fmin, c.fmax), c.expected);
+  EXPECT_EQ(CheckFocalRangeCore(c.text, c.key, MakeFocalRange(c.fmin, c.fmax)), c.expected);
 }
 
 constexpr std::int16_t Key(char c) { return static_cast<std::int16_t>(c); }
@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FocalRangeCheckTest, FirstKeyIntoEmptyFieldIsNeverTested) {
   for (int key = -1; key <= 255; ++key) {
-    EXPECT_EQ(CheckFocalRangeCore("", static_cast<std::int16_t>(key), "4.5", "4.5"),
+    EXPECT_EQ(CheckFocalRangeCore("", static_cast<std::int16_t>(key), MakeFocalRange("4.5", "4.5")),
               RangeWarning::None)
         << key;
   }
@@ -322,7 +322,8 @@ TEST(FocalRangeCheckTest, CatalogueBoundsAreInside) {
     for (std::string_view bound : {fmin, fmax}) {
       const std::string_view head = bound.substr(0, bound.size() - 1);
       if (head.empty()) continue;
-      EXPECT_EQ(CheckFocalRangeCore(head, Key(bound.back()), fmin, fmax), RangeWarning::None)
+      EXPECT_EQ(CheckFocalRangeCore(head, Key(bound.back()), MakeFocalRange(fmin, fmax)),
+                RangeWarning::None)
           << bound << " in [" << fmin << ", " << fmax << ']';
     }
   };
@@ -349,7 +350,7 @@ TEST(FocalRangeCheckTest, EditedTextIsReadWhole) {
       {"500", "3.8", "", RangeWarning::None},
   };
   for (const EditCase& c : cases) {
-    EXPECT_EQ(CheckEditedFocalLength(c.text, c.fmin, c.fmax), c.expected)
+    EXPECT_EQ(CheckEditedFocalLength(c.text, MakeFocalRange(c.fmin, c.fmax)), c.expected)
         << '"' << c.text << "\" in [" << c.fmin << ", " << c.fmax << ']';
   }
 }

@@ -206,7 +206,7 @@ TEST(CalcDistanceTest, NegativeWidthWritesNoPartner) {
 TEST(CalcDistanceTest, ChosenFormatWritesOnlyItsRow) {
   FakeForm form;
   form.PresetCaptions(ResultTable::Distance, 1, "keep");
-  form.ChooseFormat("3");
+  form.ChooseFormat(kThird);
   form.Preset(Field::Txt_L_f, "4");
   form.Type(Field::Txt_L_W, "12");
   EXPECT_EQ(form.Text(Field::Txt_L_H), "9");

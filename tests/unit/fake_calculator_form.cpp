@@ -45,8 +45,6 @@ void FakeForm::PresetCaptions(ResultTable table, int elements, const std::string
   }
 }
 
-void FakeForm::ChooseFormat(std::string code) { selCcd_ = std::move(code); }
-
 void FakeForm::ResetCounters() {
   changeRuns = 0;
   maxDepth = 0;

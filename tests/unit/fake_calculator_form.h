@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "optics/calculator_form.h"
+#include "optics/entry_fields.h"
 #include "optics/sensor_format.h"
 
 namespace optics {
@@ -35,11 +37,10 @@ class FakeForm final : public CalculatorForm {
  public:
   static constexpr int kMaxDepth = 4;
 
-  std::string lastSizeBox;
+  std::string lastSizeBox;  // a field's name, or anything else for none
 
-  // The chosen camera's format code. Out of line: a short literal assigned to a
-  // string in a test body makes g++ 12 warn falsely (-Wrestrict) at -O2 and above.
-  void ChooseFormat(std::string code);
+  // The chosen camera's format, a row index.
+  void ChooseFormat(std::optional<int> format) { chosenFormat_ = format; }
 
   // Counters of the change handling: every run, and the deepest nesting seen.
   int changeRuns = 0;
@@ -51,8 +52,8 @@ class FakeForm final : public CalculatorForm {
   void SetText(Field field, const std::string& text) override { Write(field, text, false); }
   void SetPartnerText(Field field, const std::string& text) override;
   void SetCaption(ResultCell cell, const std::string& caption) override;
-  std::string SelCcd() const override { return selCcd_; }
-  std::string LastSizeBox() const override { return lastSizeBox; }
+  std::optional<int> SelCcd() const override { return chosenFormat_; }
+  std::optional<Field> LastSizeBox() const override { return FieldNamed(lastSizeBox); }
 
   // State from before the event under test: no change handling runs.
   void Preset(Field field, const std::string& text) { fields_[field] = text; }
@@ -74,7 +75,7 @@ class FakeForm final : public CalculatorForm {
   std::map<Field, std::string> fields_;
   std::map<std::tuple<ResultTable, int, int>, std::string> captions_;
   std::set<Field> exempt_;
-  std::string selCcd_;
+  std::optional<int> chosenFormat_;
   int depth_ = 0;
 };
 

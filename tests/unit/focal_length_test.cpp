@@ -148,7 +148,7 @@ TEST(CalcFocalLengthTest, BothSizesEmptyOrZeroShowNotComputed) {
 TEST(CalcFocalLengthTest, ChosenFormatWritesOnlyItsRow) {
   FakeForm form;
   form.PresetCaptions(ResultTable::FocalLength, 1, "keep");
-  form.ChooseFormat("2");
+  form.ChooseFormat(kHalf);
   form.Preset(Field::TxtWandL_L, "10");
   form.Type(Field::TxtWandL_W, "12");
   ExpectRows(form, ResultTable::FocalLength, {"keep", "keep", "5.3"});

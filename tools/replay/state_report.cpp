@@ -74,10 +74,16 @@ QStringList DumpLines(const app::FrmMain& window, const QStringList& names) {
   }
   const app::WindowVariables& vars = window.Variables();
   const QString none = QStringLiteral("-");
-  add(QStringLiteral("SelCcd"), none, Q(vars.SelCcd));
-  add(QStringLiteral("SelFmin"), none, Q(vars.SelFmin));
-  add(QStringLiteral("SelFmax"), none, Q(vars.SelFmax));
-  add(QStringLiteral("LastSizeBox"), none, Q(vars.LastSizeBox));
+  // As the texts the window's variables would read: empty while unset.
+  const auto& range = vars.SelRange;
+  add(QStringLiteral("SelCcd"), none,
+      vars.SelCcd
+          ? ui::ToQString(optics::kSensorFormats[static_cast<std::size_t>(*vars.SelCcd)].code)
+          : QString());
+  add(QStringLiteral("SelFmin"), none, range ? Q(range->fminText) : QString());
+  add(QStringLiteral("SelFmax"), none, range ? Q(range->fmaxText) : QString());
+  add(QStringLiteral("LastSizeBox"), none,
+      vars.LastSizeBox ? ui::FieldName(*vars.LastSizeBox) : QString());
   const QWidget* focus = QApplication::focusWidget();
   add(QStringLiteral("focus"), none, focus != nullptr ? focus->objectName() : QString());
 

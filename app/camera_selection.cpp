@@ -80,7 +80,7 @@ void FrmMain::LstCamera_Click() {
     ShowCameraData(*camera);
     ShowFocalRange(camera->fmin, camera->fmax);
     SetSelection(camera->Ccd, camera->fmin, camera->fmax);
-    ui::ResetOtherFormatRows(c_, camera->Ccd);
+    ui::ResetOtherFormatRows(*this, camera->Ccd);
     return;
   }
 
@@ -94,7 +94,7 @@ void FrmMain::LstCamera_Click() {
   }
   ui::EnableAllFormatRows(c_);
   ui::DisableOtherFormatRows(c_, camera->Ccd);
-  ui::ResetOtherFormatRows(c_, camera->Ccd);
+  ui::ResetOtherFormatRows(*this, camera->Ccd);
   ShowCameraData(*camera);
   if (!catalogue::TakesSingleLens(camera->Model)) return;
 
@@ -111,7 +111,7 @@ void FrmMain::LstLens_Click() {
   if (lens == nullptr) return;
   ShowFocalRange(lens->fmin, lens->fmax);
   SetSelection(lens->Ccd, lens->fmin, lens->fmax);
-  ui::ResetOtherFormatRows(c_, lens->Ccd);
+  ui::ResetOtherFormatRows(*this, lens->Ccd);
 }
 
 void FrmMain::CheckFocalRange(ui::KeyCode keyCode, const ui::EntryField& box) {

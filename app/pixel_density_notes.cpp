@@ -17,10 +17,6 @@ namespace {
 using optics::Field;
 using optics::ResultTable;
 
-// A label whose shown value is 0 (the guard's "0", a reset row, a result that
-// rounds to "0.0") or no number gets no note.
-bool ShowsAValue(const QLabel& label) { return optics::ReadField(label.text().toStdString()) != 0; }
-
 QString Note(std::optional<double> density, const char* direction) {
   return density ? ui::ToQString(optics::DensityNote(*density, direction)) : QString();
 }
@@ -65,6 +61,11 @@ void PixelDensityNotes::Refresh() {
   const catalogue::CameraRecord* camera = window_.ChosenCamera();
   const int chosen = camera != nullptr ? optics::FormatIndexOfCode(camera->Ccd) : -1;
   const auto read = [this](Field field) { return optics::ReadField(window_.Text(field)); };
+  // A label that shows 0 (the guard's "0", a reset row, a result that rounds to
+  // "0.0") gets no note.
+  const auto showsAValue = [this](optics::ResultCell cell) {
+    return window_.ShownValue(cell) != 0;
+  };
 
   for (int format = 0; format < optics::kFormatCount; ++format) {
     QLabel& width = c.Result({ResultTable::AngleOfView, format, 1});
@@ -79,18 +80,18 @@ void PixelDensityNotes::Refresh() {
       // From the unrounded scene, not from the one-decimal text shown.
       const double f = read(Field::Txt_ang_f);
       const double L = read(Field::Txt_ang_L);
-      if (ShowsAValue(width)) {
+      if (showsAValue({ResultTable::AngleOfView, format, 1})) {
         widthNote = Note(optics::PixelDensity(pixelsAcross, optics::SceneSize(imager.width, f, L)),
                          "across");
       }
-      if (ShowsAValue(height)) {
+      if (showsAValue({ResultTable::AngleOfView, format, 2})) {
         heightNote =
             Note(optics::PixelDensity(pixelsDown, optics::SceneSize(imager.height, f, L)), "down");
       }
-      if (ShowsAValue(distance)) {
+      if (showsAValue({ResultTable::Distance, format, 1})) {
         distanceNote = Note(optics::PixelDensity(pixelsAcross, read(Field::Txt_L_W)), "across");
       }
-      if (ShowsAValue(focal)) {
+      if (showsAValue({ResultTable::FocalLength, format, 1})) {
         focalNote = Note(optics::PixelDensity(pixelsAcross, read(Field::TxtWandL_W)), "across");
       }
     }

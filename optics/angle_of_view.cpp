@@ -38,7 +38,7 @@ void CalcAngleOfView(CalculatorForm& form) {
   if (f == 0 || L == 0) {
     for (int element = 1; element <= kAngleValueCount; ++element) {
       for (int format = 0; format < kFormatCount; ++format) {
-        form.SetCaption({ResultTable::AngleOfView, format, element}, "0");
+        form.SetCaption({ResultTable::AngleOfView, format, element}, "0", 0);
       }
     }
     return;
@@ -50,7 +50,7 @@ void CalcAngleOfView(CalculatorForm& form) {
       if (!rows.Writes(format)) continue;
       const double value =
           table[static_cast<std::size_t>(format)][static_cast<std::size_t>(element - 1)];
-      form.SetCaption({ResultTable::AngleOfView, format, element}, FormatOneDecimal(value));
+      form.SetCaption({ResultTable::AngleOfView, format, element}, FormatOneDecimal(value), value);
     }
   }
 }

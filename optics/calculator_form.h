@@ -57,7 +57,9 @@ class CalculatorForm {
   // A derived partner value: written in full, exempt from the 4-character rule, so
   // a five-character partner such as "101.3" is neither cut nor rewritten for ever.
   virtual void SetPartnerText(Field field, const std::string& text) = 0;
-  virtual void SetCaption(ResultCell cell, const std::string& caption) = 0;
+  // A result label's caption and the value it shows: 0 for the "0" of a guard or a
+  // reset row.
+  virtual void SetCaption(ResultCell cell, const std::string& caption, double value) = 0;
   // The sensor format of the chosen camera or lens, as an index into kSensorFormats.
   virtual std::optional<int> SelCcd() const = 0;
   // The width or height field the user typed into last.

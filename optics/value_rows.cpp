@@ -10,7 +10,8 @@ void ShowOneValuePerRow(CalculatorForm& form, ResultTable table,
   const RowChoice rows = ChooseRows(form.SelCcd());
   for (int format = 0; format < kFormatCount; ++format) {
     if (!rows.Writes(format)) continue;
-    form.SetCaption({table, format, 1}, FormatOneDecimal(values[static_cast<std::size_t>(format)]));
+    const double value = values[static_cast<std::size_t>(format)];
+    form.SetCaption({table, format, 1}, FormatOneDecimal(value), value);
   }
 }
 

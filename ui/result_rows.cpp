@@ -38,11 +38,11 @@ void DisableOtherFormatRows(const FormControls& controls, std::int16_t code) {
   ForOtherFormats(code, [&](int format) { SetRowEnabled(controls, format, false); });
 }
 
-void ResetOtherFormatRows(const FormControls& controls, std::int16_t code) {
+void ResetOtherFormatRows(optics::CalculatorForm& form, std::int16_t code) {
   ForOtherFormats(code, [&](int format) {
     for (ResultTable table : {ResultTable::AngleOfView, ResultTable::Distance}) {
       for (int element = 1; element <= optics::ValueCount(table); ++element) {
-        controls.Result({table, format, element}).setText(QStringLiteral("0"));
+        form.SetCaption({table, format, element}, "0", 0);
       }
     }
   });

@@ -10,8 +10,8 @@ namespace ui {
 // marks nothing). A disabled row is greyed from title to last value.
 void EnableAllFormatRows(const FormControls& controls);
 void DisableOtherFormatRows(const FormControls& controls, std::int16_t code);
-// Sets the angle-of-view and distance values of the other formats to "0"; the
-// focal-length values stay, greyed.
-void ResetOtherFormatRows(const FormControls& controls, std::int16_t code);
+// Sets the angle-of-view and distance values of the other formats to "0", through
+// the window's one way of writing a result; the focal-length values stay, greyed.
+void ResetOtherFormatRows(optics::CalculatorForm& form, std::int16_t code);
 
 }  // namespace ui

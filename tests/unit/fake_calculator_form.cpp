@@ -31,7 +31,7 @@ void FakeForm::SetPartnerText(Field field, const std::string& text) {
   Write(field, text, true);
 }
 
-void FakeForm::SetCaption(ResultCell cell, const std::string& caption) {
+void FakeForm::SetCaption(ResultCell cell, const std::string& caption, double /*value*/) {
   const auto key = std::make_tuple(cell.table, cell.format, cell.element);
   captions_[key] = caption;
   captionLog.push_back(key);

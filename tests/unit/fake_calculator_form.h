@@ -51,7 +51,7 @@ class FakeForm final : public CalculatorForm {
   std::string Text(Field field) const override;
   void SetText(Field field, const std::string& text) override { Write(field, text, false); }
   void SetPartnerText(Field field, const std::string& text) override;
-  void SetCaption(ResultCell cell, const std::string& caption) override;
+  void SetCaption(ResultCell cell, const std::string& caption, double value) override;
   std::optional<int> SelCcd() const override { return chosenFormat_; }
   std::optional<Field> LastSizeBox() const override { return FieldNamed(lastSizeBox); }
 

@@ -18,17 +18,9 @@ using optics::FieldRole;
 // made of the key, so that the calculator derives the other size.
 ui::KeyCode FrmMain::Txt_KeyPress(optics::Field Index, ui::KeyCode KeyAscii) {
   ui::FilterNumericKey(KeyAscii, ui::kKeyFilterLimit, Box(Index));
-  switch (optics::FieldInfo(Index).role) {
-    case FieldRole::FocalLength:
-      CheckFocalRange(KeyAscii, Box(Index));
-      break;
-    case FieldRole::Size:
-      vars_.LastSizeBox = Index;
-      break;
-    case FieldRole::Plain:
-    case FieldRole::Output:
-      break;
-  }
+  const FieldRole role = optics::FieldInfo(Index).role;
+  if (role == FieldRole::FocalLength) CheckFocalRange(KeyAscii, Box(Index));
+  if (role == FieldRole::Size) vars_.LastSizeBox = Index;
   return KeyAscii;
 }
 
@@ -49,17 +41,9 @@ void FrmMain::Txt_GotFocus(optics::Field Index) { ui::SelectWholeText(Box(Index)
 // range in force once, as a whole, as the edit made it; the warning is advisory
 // and the text stays.
 void FrmMain::Txt_UserEdit(optics::Field Index) {
-  switch (optics::FieldInfo(Index).role) {
-    case FieldRole::FocalLength:
-      CheckEditedFocalLength(Box(Index));
-      break;
-    case FieldRole::Size:
-      vars_.LastSizeBox = Index;
-      break;
-    case FieldRole::Plain:
-    case FieldRole::Output:
-      break;
-  }
+  const FieldRole role = optics::FieldInfo(Index).role;
+  if (role == FieldRole::FocalLength) CheckEditedFocalLength(Box(Index));
+  if (role == FieldRole::Size) vars_.LastSizeBox = Index;
 }
 
 // Judged now, on the text before the change handling cuts it, but shown from the

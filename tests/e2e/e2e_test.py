@@ -139,8 +139,10 @@ class AngleOfViewTest(FlowTest):
                  "the window on the display to show what the harness paints offscreen",
                  detail=lambda: f"{differing()} pixels differ")
 
-        # The keypad's decimal key on a German layout with Num Lock on types ",":
-        # it is the decimal point. The layout and Num Lock are put back afterwards.
+        # The keypad's decimal key on a German desktop with Num Lock on types ","
+        # (KP_Separator, as the desktop's keypad option gives it; Debian's plain "de"
+        # map gives KP_Decimal, "."): either is the decimal point. The layout and
+        # Num Lock are put back afterwards.
         DESKTOP.run(["setxkbmap", "de"])
         self.addCleanup(DESKTOP.run, ["setxkbmap", "us"])
         if "off" in DESKTOP.run(["numlockx", "status"]):

@@ -4,24 +4,9 @@
 #include <optional>
 #include <string>
 
-namespace optics {
+#include "optics/entry_fields.h"
 
-// The entry fields the calculators read and write, named as on the window
-// (optics/entry_fields.h says what each one is).
-enum class Field {
-  Txt_ang_f,
-  Txt_ang_L,
-  Txt_L_f,
-  Txt_L_W,
-  Txt_L_H,
-  TxtWandL_W,
-  TxtWandL_H,
-  TxtWandL_L,
-  Txtillumination_M0,
-  Txt_F0,
-  Txt_F1,
-  Txtillumination_M1,
-};
+namespace optics {
 
 // The three result tables, each with one row per sensor format.
 enum class ResultTable { AngleOfView, Distance, FocalLength };

@@ -4,9 +4,24 @@
 #include <optional>
 #include <string_view>
 
-#include "optics/calculator_form.h"
-
 namespace optics {
+
+// The entry fields the calculators read and write, named as on the window; the
+// table below says what each one is.
+enum class Field {
+  Txt_ang_f,
+  Txt_ang_L,
+  Txt_L_f,
+  Txt_L_W,
+  Txt_L_H,
+  TxtWandL_W,
+  TxtWandL_H,
+  TxtWandL_L,
+  Txtillumination_M0,
+  Txt_F0,
+  Txt_F1,
+  Txtillumination_M1,
+};
 
 // The calculator a field's change runs.
 enum class Calculator { AngleOfView, Distance, FocalLength, Illumination, None };

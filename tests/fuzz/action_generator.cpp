@@ -13,8 +13,14 @@
 namespace fuzz {
 namespace {
 
-// Txtillumination_M1, the last field, is read-only: the program writes it.
-constexpr int kEditableFieldCount = optics::kEntryFieldCount - 1;
+// Every entry field but the output, which the program alone writes.
+std::vector<optics::Field> EditableFields() {
+  std::vector<optics::Field> fields;
+  for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
+    if (entry.role != optics::FieldRole::Output) fields.push_back(entry.field);
+  }
+  return fields;
+}
 
 Action KeyAction(const QString& target, const KeyStroke& stroke) {
   Action action;
@@ -37,7 +43,9 @@ Action Simple(ActionKind kind, const QString& target, const QString& text = {}) 
 }  // namespace
 
 QString ActionGenerator::AnyEditableField() {
-  return ui::FieldName(static_cast<optics::Field>(Pick(random_, kEditableFieldCount)));
+  static const std::vector<optics::Field> kEditable = EditableFields();
+  return ui::FieldName(
+      kEditable[static_cast<std::size_t>(Pick(random_, static_cast<int>(kEditable.size())))]);
 }
 
 Action ActionGenerator::KeyIntoField() { return KeyAction(AnyEditableField(), RandomKey(random_)); }

@@ -69,13 +69,8 @@ void FrmMain::SetPartnerText(optics::Field field, const std::string& text) {
 }
 
 void FrmMain::SetCaption(optics::ResultCell cell, const std::string& caption, double value) {
-  shownValues_.at(CellIndex(cell)) = value;
+  shownValues_[cell] = value;
   c_.Result(cell).setText(QString::fromStdString(caption));
-}
-
-std::size_t FrmMain::CellIndex(optics::ResultCell cell) {
-  const int row = static_cast<int>(cell.table) * optics::kFormatCount + cell.format;
-  return static_cast<std::size_t>(row * (optics::kAngleValueCount + 1) + cell.element);
 }
 
 void FrmMain::CalcAngleOfView() { optics::CalcAngleOfView(*this); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -48,7 +47,7 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void SetPartnerText(optics::Field field, const std::string& text) override;
   void SetCaption(optics::ResultCell cell, const std::string& caption, double value) override;
   // The value a result label shows, as its calculator computed it.
-  double ShownValue(optics::ResultCell cell) const { return shownValues_.at(CellIndex(cell)); }
+  double ShownValue(optics::ResultCell cell) const { return shownValues_[cell]; }
   std::optional<int> SelCcd() const override { return vars_.SelCcd; }
   std::optional<optics::Field> LastSizeBox() const override { return vars_.LastSizeBox; }
 
@@ -93,13 +92,9 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
 
   ui::EntryField& Box(optics::Field field) const { return c_.Field(field); }
 
-  static std::size_t CellIndex(optics::ResultCell cell);
-
   ui::FormControls c_;
   WindowVariables vars_;
-  std::array<double,
-             optics::kResultTableCount * optics::kFormatCount*(optics::kAngleValueCount + 1)>
-      shownValues_{};  // every result label starts at "0"
+  optics::PerResultCell<double> shownValues_;  // every result label starts at "0"
   const catalogue::CameraRecord* chosenCamera_ = nullptr;
 };
 

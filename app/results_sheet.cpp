@@ -75,6 +75,11 @@ QList<double> Columns(const SheetWriter& sheet, const ShownBlock& block, qsizety
   return lefts;
 }
 
+// Where a block's inputs end: at its table's heading, or with its rows.
+qsizetype InputsEnd(const ShownBlock& block) {
+  return block.tableRow < 0 ? block.rows.size() : block.tableRow;
+}
+
 }  // namespace
 
 QPageSize LocalePageSize() {
@@ -105,14 +110,13 @@ void DrawSheet(QPainter& painter, const QPagedPaintDevice& device,
   // Inputs and camera data share one column of names across the blocks.
   QList<double> nameColumns{0, 0};
   for (const ShownBlock& block : blocks) {
-    const qsizetype inputs = block.tableRow < 0 ? block.rows.size() : block.tableRow;
-    nameColumns[1] = std::max(nameColumns[1], Columns(sheet, block, 1, inputs).value(1));
+    nameColumns[1] = std::max(nameColumns[1], Columns(sheet, block, 1, InputsEnd(block)).value(1));
   }
   for (const ShownBlock& block : blocks) {
     sheet.SetFont(kTextSize, true, kInk);
     sheet.Text(kMargin, block.rows.front().cells.value(0));
     sheet.y += kLine;
-    const qsizetype inputs = block.tableRow < 0 ? block.rows.size() : block.tableRow;
+    const qsizetype inputs = InputsEnd(block);
     sheet.SetFont(kTextSize, false, kInk);
     const QList<double> tableColumns = Columns(sheet, block, inputs, block.rows.size());
     for (qsizetype i = 1; i < block.rows.size(); ++i) {

@@ -62,13 +62,13 @@ void WindowMenu::Print_Triggered() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(LocalePageSize());
   printer.setFullPage(true);  // the sheet keeps its own margins
-  printer.setDocName(QStringLiteral("Focimetra"));
+  printer.setDocName(window_.windowTitle());
   QPrintDialog dialog(&printer, &window_);
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter painter;
   if (!painter.begin(&printer)) {
     const QString file = printer.outputFileName();
-    QMessageBox::warning(&window_, QStringLiteral("Focimetra"),
+    QMessageBox::warning(&window_, window_.windowTitle(),
                          QStringLiteral("The sheet could not be printed%1.")
                              .arg(file.isEmpty() ? QString() : QStringLiteral(" to ") + file));
     return;
@@ -91,7 +91,7 @@ void WindowMenu::ExportPdf_Triggered() {
 void WindowMenu::ExportPdf(const QString& path) {
   if (const QString reason = ExportSheet(ShownFigures(window_.Controls()), path);
       !reason.isEmpty()) {
-    QMessageBox::warning(&window_, QStringLiteral("Focimetra"),
+    QMessageBox::warning(&window_, window_.windowTitle(),
                          QStringLiteral("The sheet could not be written to %1: %2")
                              .arg(QDir::toNativeSeparators(path), reason));
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "optics/entry_fields.h"
+#include "optics/sensor_format.h"
 
 namespace optics {
 
@@ -29,6 +30,24 @@ struct ResultCell {
   ResultTable table;
   int format;
   int element;
+};
+
+// One T for every result label, row titles included, looked up by cell.
+template <typename T>
+class PerResultCell {
+ public:
+  T& operator[](ResultCell cell) { return At(cells_, cell); }
+  const T& operator[](ResultCell cell) const { return At(cells_, cell); }
+
+ private:
+  template <typename Cells>
+  static auto& At(Cells& cells, ResultCell cell) {
+    return cells[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.format)]
+                [static_cast<std::size_t>(cell.element)];
+  }
+
+  std::array<std::array<std::array<T, kAngleValueCount + 1>, kFormatCount>, kResultTableCount>
+      cells_{};
 };
 
 // What the calculators see of the window. Writing a field's text runs that field's

@@ -101,8 +101,7 @@ void CollectHandles(FormControls& c) {
       const QString array = ResultArrayName(table, format);
       for (int element = 0; element <= optics::ValueCount(table); ++element) {
         FittedLabel* label = Find<FittedLabel>(c, MemberName(array, element));
-        c.results[static_cast<std::size_t>(table)][static_cast<std::size_t>(format)]
-                 [static_cast<std::size_t>(element)] = label;
+        c.results[{table, format, element}] = label;
         // A result row stands on the flat inside of its frame: filling that
         // colour itself, a label whose value changes is repainted alone, not
         // with the frame beneath it.

@@ -29,10 +29,7 @@ struct FormControls {
   std::array<EntryField*, optics::kEntryFieldCount> fields{};  // by optics::Field
   // Result labels by table, format (index into the sensor-format table) and element:
   // the row title, then the values.
-  std::array<
-      std::array<std::array<FittedLabel*, optics::kAngleValueCount + 1>, optics::kFormatCount>,
-      optics::kResultTableCount>
-      results{};
+  optics::PerResultCell<FittedLabel*> results;
 
   QCheckBox* ChkCameraSelect = nullptr;
   QGroupBox* FraCameraSlect = nullptr;
@@ -51,10 +48,7 @@ struct FormControls {
   QLabel* Image1 = nullptr;
 
   EntryField& Field(optics::Field field) const { return *fields[static_cast<std::size_t>(field)]; }
-  FittedLabel& Result(optics::ResultCell cell) const {
-    return *results[static_cast<std::size_t>(cell.table)][static_cast<std::size_t>(cell.format)]
-                   [static_cast<std::size_t>(cell.element)];
-  }
+  FittedLabel& Result(optics::ResultCell cell) const { return *results[cell]; }
 };
 
 // The control name of an entry field, and of a result row's label array.

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QRadioButton>
 
-#include "app/camera_data_captions.h"
 #include "app/frm_main.h"
 #include "catalogue/focal_range.h"
 #include "catalogue/lens_table.h"
@@ -16,6 +15,13 @@
 #include "ui/result_rows.h"
 
 namespace app {
+namespace {
+
+void ShowDatum(QLabel& label, std::string_view prefix, std::string_view value) {
+  label.setText(ui::ToQString(prefix) + ui::ToQString(value));
+}
+
+}  // namespace
 
 using optics::Field;
 using ui::ToQString;
@@ -23,16 +29,16 @@ using ui::ToQString;
 // The camera's sensor format and pixel counts, as stored.
 void FrmMain::ShowCameraData(const catalogue::CameraRecord& camera) {
   chosenCamera_ = &camera;
-  c_.Lblccd->setText(kCcdPrefix + ToQString(catalogue::CcdCaptionValue(camera.Ccd)));
-  c_.LblPic_a->setText(kPixelsAPrefix + QString::number(camera.Pic_a));
-  c_.LblPic_b->setText(kPixelsBPrefix + QString::number(camera.Pic_b));
-  c_.LblPic_ab->setText(kPixelsAbPrefix + ToQString(catalogue::Trimmed(camera.Pic_ab)));
+  ShowDatum(*c_.Lblccd, ui::kCcdPrefix, catalogue::CcdCaptionValue(camera.Ccd));
+  ShowDatum(*c_.LblPic_a, ui::kPixelsAPrefix, std::to_string(camera.Pic_a));
+  ShowDatum(*c_.LblPic_b, ui::kPixelsBPrefix, std::to_string(camera.Pic_b));
+  ShowDatum(*c_.LblPic_ab, ui::kPixelsAbPrefix, catalogue::Trimmed(camera.Pic_ab));
 }
 
 // Focal lengths stay text: "114.0" is shown as "114.0".
 void FrmMain::ShowFocalRange(std::string_view fmin, std::string_view fmax) {
-  c_.Lblfmax->setText(kFmaxPrefix + ToQString(catalogue::Trimmed(fmax)));
-  c_.Lblfmin->setText(kFminPrefix + ToQString(catalogue::Trimmed(fmin)));
+  ShowDatum(*c_.Lblfmax, ui::kFmaxPrefix, catalogue::Trimmed(fmax));
+  ShowDatum(*c_.Lblfmin, ui::kFminPrefix, catalogue::Trimmed(fmin));
 }
 
 // The chosen format and focal range; the range's shortest focal length goes into

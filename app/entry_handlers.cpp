@@ -1,10 +1,12 @@
-// The handlers of the eleven entry fields. Every key first meets the key filter
-// (at most 4 characters); every change first meets the length rule (a longer
-// text is cut to 4) and then runs the field's calculator. What differs from one
-// field to the next is its row of optics::kEntryFields.
+// The handlers of the entry fields: the key filter, the length rule, then the
+// field's calculator, each field as its row of optics::kEntryFields says.
 #include <QTimer>
 
 #include "app/frm_main.h"
+#include "optics/angle_of_view.h"
+#include "optics/distance.h"
+#include "optics/focal_length.h"
+#include "optics/illumination.h"
 #include "ui/entry_field.h"
 #include "ui/entry_limits.h"
 #include "ui/numeric_entry.h"
@@ -13,9 +15,8 @@ namespace app {
 
 using optics::FieldRole;
 
-// Focal lengths are checked against the chosen camera's or lens's range. The width
-// and height fields remember that they were typed into last, whatever the filter
-// made of the key, so that the calculator derives the other size.
+// A size field is the typed box whatever the filter made of the key, so that the
+// calculator derives the other size from it.
 ui::KeyCode FrmMain::Txt_KeyPress(optics::Field Index, ui::KeyCode KeyAscii) {
   ui::FilterNumericKey(KeyAscii, ui::kKeyFilterLimit, Box(Index));
   const FieldRole role = optics::FieldInfo(Index).role;
@@ -33,22 +34,18 @@ void FrmMain::Txt_Change(optics::Field Index) {
 
 void FrmMain::Txt_GotFocus(optics::Field Index) { ui::SelectWholeText(Box(Index)); }
 
-// A change the user makes without typing a character (a paste, a cut, Delete,
-// undo or redo, a drop, an assistive technology) is the user's entry as much as a
-// typed one; this runs before the field's change handling. A pasted size is the
-// size the user means: it becomes the typed box, so the calculator derives the
-// other size from it instead of writing over it. A pasted focal length meets the
-// range in force once, as a whole, as the edit made it; the warning is advisory
-// and the text stays.
+// A change made without typing (a paste, a cut, Delete, undo, a drop, an assistive
+// technology) is the user's entry as much as a typed one, and runs before Change:
+// a pasted size becomes the typed box, and a pasted focal length meets the range
+// once, as a whole; the warning is advisory and the text stays.
 void FrmMain::Txt_UserEdit(optics::Field Index) {
   const FieldRole role = optics::FieldInfo(Index).role;
   if (role == FieldRole::FocalLength) CheckEditedFocalLength(Box(Index));
   if (role == FieldRole::Size) vars_.LastSizeBox = Index;
 }
 
-// Judged now, on the text before the change handling cuts it, but shown from the
-// event loop: the edit's caller (a paste, an assistive technology's call over
-// D-Bus) returns at once instead of waiting for the user to answer the box.
+// Judged on the text before the length rule cuts it, but shown from the event
+// loop, so that the edit's caller (a D-Bus call) returns without waiting for the user.
 void FrmMain::CheckEditedFocalLength(const ui::EntryField& box) {
   const catalogue::RangeWarning warning =
       catalogue::CheckEditedFocalLength(box.text().toStdString(), vars_.SelRange);
@@ -59,13 +56,13 @@ void FrmMain::CheckEditedFocalLength(const ui::EntryField& box) {
 void FrmMain::RunCalculator(optics::Calculator calculator) {
   switch (calculator) {
     case optics::Calculator::AngleOfView:
-      return CalcAngleOfView();
+      return optics::CalcAngleOfView(*this);
     case optics::Calculator::Distance:
-      return CalcDistance();
+      return optics::CalcDistance(*this);
     case optics::Calculator::FocalLength:
-      return CalcFocalLength();
+      return optics::CalcFocalLength(*this);
     case optics::Calculator::Illumination:
-      return CalcIllumination();
+      return optics::CalcIllumination(*this);
     case optics::Calculator::None:
       return;
   }

@@ -1,19 +1,18 @@
 #include "app/frm_main.h"
 
+#include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
+#include <QRadioButton>
 
 #include "app/pixel_density_notes.h"
 #include "app/window_menu.h"
-#include "optics/angle_of_view.h"
-#include "optics/distance.h"
-#include "optics/focal_length.h"
-#include "optics/illumination.h"
 #include "ui/control_table.h"
 #include "ui/diagram.h"
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
 #include "ui/form_builder.h"
+#include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
 
@@ -41,6 +40,30 @@ FrmMain::FrmMain()
   new PixelDensityNotes(*this);  // owned by the window; follows the handlers above
   new WindowMenu(*this);
   Box(optics::Field::Txtillumination_M0).setFocus(Qt::OtherFocusReason);
+}
+
+// Every control event the program handles, to its named handler.
+void FrmMain::ConnectHandlers() {
+  for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
+    if (entry.role == optics::FieldRole::Output) continue;
+    const optics::Field field = entry.field;
+    ui::EntryField* box = &Box(field);
+    box->SetKeyHandler([this, field](ui::KeyCode code) { return Txt_KeyPress(field, code); });
+    connect(box, &ui::EntryField::Change, this, [this, field] { Txt_Change(field); });
+    connect(box, &ui::EntryField::GotFocus, this, [this, field] { Txt_GotFocus(field); });
+    connect(box, &ui::EntryField::UserEdit, this, [this, field] { Txt_UserEdit(field); });
+  }
+
+  connect(c_.ChkCameraSelect, &QCheckBox::clicked, this, &FrmMain::ChkCameraSelect_Click);
+  for (int index = 0; index < static_cast<int>(c_.OptCameraType.size()); ++index) {
+    // Only a button becoming chosen is a click; unchoosing from code raises nothing.
+    connect(c_.OptCameraType[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
+            [this, index](bool chosen) {
+              if (chosen) OptCameraType_Click(index);
+            });
+  }
+  connect(c_.LstCamera, &ui::ListBox::Click, this, &FrmMain::LstCamera_Click);
+  connect(c_.LstLens, &ui::ListBox::Click, this, &FrmMain::LstLens_Click);
 }
 
 // The drawn sizes only: the scalable icon is for the desktop's icon theme.
@@ -72,10 +95,5 @@ void FrmMain::SetCaption(optics::ResultCell cell, const std::string& caption, do
   shownValues_[cell] = value;
   c_.Result(cell).setText(QString::fromStdString(caption));
 }
-
-void FrmMain::CalcAngleOfView() { optics::CalcAngleOfView(*this); }
-void FrmMain::CalcDistance() { optics::CalcDistance(*this); }
-void FrmMain::CalcFocalLength() { optics::CalcFocalLength(*this); }
-void FrmMain::CalcIllumination() { optics::CalcIllumination(*this); }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "catalogue/records.h"
 #include "optics/calculator_form.h"
 #include "optics/entry_fields.h"
+#include "ui/control_table.h"
 #include "ui/form_controls.h"
 #include "ui/key_code.h"
 
@@ -19,14 +21,27 @@ class EntryField;
 
 namespace app {
 
-// The window's own variables, each empty until it is set: the chosen camera's or
-// lens's sensor format (an index into optics::kSensorFormats) and focal range, and
-// the width or height field typed into last.
+// The window's own variables, each empty until it is set.
 struct WindowVariables {
-  std::optional<int> SelCcd;
+  std::optional<int> SelCcd;                      // the chosen sensor format's index
   std::optional<catalogue::FocalRange> SelRange;  // SelFmin and SelFmax
-  std::optional<optics::Field> LastSizeBox;
+  std::optional<optics::Field> LastSizeBox;       // the width or height typed into last
 };
+
+struct CameraDataLabel {
+  QLabel* ui::FormControls::*label;
+  std::string_view prefix;
+};
+
+// The camera-data labels of the selection panel, top to bottom.
+inline constexpr std::array<CameraDataLabel, 6> kCameraDataLabels{{
+    {&ui::FormControls::Lblccd, ui::kCcdPrefix},
+    {&ui::FormControls::Lblfmin, ui::kFminPrefix},
+    {&ui::FormControls::Lblfmax, ui::kFmaxPrefix},
+    {&ui::FormControls::LblPic_a, ui::kPixelsAPrefix},
+    {&ui::FormControls::LblPic_b, ui::kPixelsBPrefix},
+    {&ui::FormControls::LblPic_ab, ui::kPixelsAbPrefix},
+}};
 
 // The main window: its controls, its variables and its event handlers, named
 // after the control and the event they handle.
@@ -38,10 +53,9 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
 
   const ui::FormControls& Controls() const { return c_; }
   const WindowVariables& Variables() const { return vars_; }
-  // The camera whose data the window shows; null while the data labels are bare.
+  // Null while the camera-data labels are bare.
   const catalogue::CameraRecord* ChosenCamera() const { return chosenCamera_; }
 
-  // What the calculators see of the window.
   std::string Text(optics::Field field) const override;
   void SetText(optics::Field field, const std::string& text) override;
   void SetPartnerText(optics::Field field, const std::string& text) override;
@@ -75,19 +89,12 @@ class FrmMain : public QWidget, public optics::CalculatorForm {
   void ShowFocalRange(std::string_view fmin, std::string_view fmax);
   void SetSelection(std::int16_t ccd, std::string_view fmin, std::string_view fmax);
 
-  // The calculators, on this window's fields and labels.
-  void CalcAngleOfView();
-  void CalcDistance();
-  void CalcFocalLength();
-  void CalcIllumination();
   void RunCalculator(optics::Calculator calculator);
 
-  // The entry fields, one control array: each handler is told which field it is
-  // for, and the field's row of optics::kEntryFields says what that field does.
+  // The entry fields, one control array: optics::kEntryFields says what each does.
   ui::KeyCode Txt_KeyPress(optics::Field Index, ui::KeyCode KeyAscii);
   void Txt_Change(optics::Field Index);
   void Txt_GotFocus(optics::Field Index);
-  // A change the user made without typing: a paste, a cut, Delete, undo.
   void Txt_UserEdit(optics::Field Index);
 
   ui::EntryField& Box(optics::Field field) const { return c_.Field(field); }

@@ -61,44 +61,25 @@ void PixelDensityNotes::Refresh() {
   const catalogue::CameraRecord* camera = window_.ChosenCamera();
   const int chosen = camera != nullptr ? optics::FormatIndexOfCode(camera->Ccd) : -1;
   const auto read = [this](Field field) { return optics::ReadField(window_.Text(field)); };
-  // A label that shows 0 (the guard's "0", a reset row, a result that rounds to
-  // "0.0") gets no note.
-  const auto showsAValue = [this](optics::ResultCell cell) {
-    return window_.ShownValue(cell) != 0;
-  };
-
+  // From the unrounded scene, not from the one-decimal text shown.
+  const double f = read(Field::Txt_ang_f);
+  const double L = read(Field::Txt_ang_L);
   for (int format = 0; format < optics::kFormatCount; ++format) {
-    QLabel& width = c.Result({ResultTable::AngleOfView, format, 1});
-    QLabel& height = c.Result({ResultTable::AngleOfView, format, 2});
-    QLabel& distance = c.Result({ResultTable::Distance, format, 1});
-    QLabel& focal = c.Result({ResultTable::FocalLength, format, 1});
-    QString widthNote, heightNote, distanceNote, focalNote;
-    if (format == chosen) {
-      const optics::SensorFormat& imager = optics::kSensorFormats[static_cast<std::size_t>(format)];
-      const double pixelsAcross = camera->Pic_a;
-      const double pixelsDown = camera->Pic_b;
-      // From the unrounded scene, not from the one-decimal text shown.
-      const double f = read(Field::Txt_ang_f);
-      const double L = read(Field::Txt_ang_L);
-      if (showsAValue({ResultTable::AngleOfView, format, 1})) {
-        widthNote = Note(optics::PixelDensity(pixelsAcross, optics::SceneSize(imager.width, f, L)),
-                         "across");
+    const optics::SensorFormat& imager = optics::kSensorFormats[static_cast<std::size_t>(format)];
+    // A label that shows 0 (the guard's "0", a reset row, a result that rounds to
+    // "0.0") gets no note, and only the chosen camera's row gets any.
+    const auto note = [&](optics::ResultCell cell, bool across, double metres) {
+      QString text;
+      if (format == chosen && window_.ShownValue(cell) != 0) {
+        text = Note(optics::PixelDensity(across ? camera->Pic_a : camera->Pic_b, metres),
+                    across ? "across" : "down");
       }
-      if (showsAValue({ResultTable::AngleOfView, format, 2})) {
-        heightNote =
-            Note(optics::PixelDensity(pixelsDown, optics::SceneSize(imager.height, f, L)), "down");
-      }
-      if (showsAValue({ResultTable::Distance, format, 1})) {
-        distanceNote = Note(optics::PixelDensity(pixelsAcross, read(Field::Txt_L_W)), "across");
-      }
-      if (showsAValue({ResultTable::FocalLength, format, 1})) {
-        focalNote = Note(optics::PixelDensity(pixelsAcross, read(Field::TxtWandL_W)), "across");
-      }
-    }
-    Show(width, widthNote, true);
-    Show(height, heightNote, true);
-    Show(distance, distanceNote, true);
-    Show(focal, focalNote, true);
+      Show(c.Result(cell), text, true);
+    };
+    note({ResultTable::AngleOfView, format, 1}, true, optics::SceneSize(imager.width, f, L));
+    note({ResultTable::AngleOfView, format, 2}, false, optics::SceneSize(imager.height, f, L));
+    note({ResultTable::Distance, format, 1}, true, read(Field::Txt_L_W));
+    note({ResultTable::FocalLength, format, 1}, true, read(Field::TxtWandL_W));
   }
 
   for (Field field : {Field::Txt_ang_f, Field::Txt_L_f}) {

@@ -6,10 +6,12 @@
 #include <QRadioButton>
 #include <utility>
 
-#include "app/camera_data_captions.h"
+#include "app/frm_main.h"
+#include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 
 namespace app {
 namespace {
@@ -18,47 +20,6 @@ using optics::Field;
 using optics::ResultTable;
 
 const QChar kTab = QLatin1Char('\t');
-
-struct Input {
-  const char* caption;  // the label beside the field
-  Field field;
-};
-
-struct TableBlock {
-  const char* frame;
-  std::initializer_list<Input> inputs;
-  std::initializer_list<const char*> headings;  // the row-title column first
-  ResultTable table;
-};
-
-const TableBlock kTables[] = {
-    {"FraAngle",
-     {{"Label4(0)", Field::Txt_ang_f}, {"Label4(1)", Field::Txt_ang_L}},
-     {"Label4(2)", "Label4(9)", "Label4(8)", "Label4(7)", "Label4(6)", "Label4(5)", "Label4(4)"},
-     ResultTable::AngleOfView},
-    {"Frame1",
-     {{"Label4(10)", Field::Txt_L_f},
-      {"Label4(3)", Field::Txt_L_W},
-      {"Label4(18)", Field::Txt_L_H}},
-     {"Label4(12)", "Label4(11)"},
-     ResultTable::Distance},
-    {"Frame2",
-     {{"Label4(16)", Field::TxtWandL_W},
-      {"Label4(17)", Field::TxtWandL_H},
-      {"Label4(15)", Field::TxtWandL_L}},
-     {"Label4(13)", "Label4(14)"},
-     ResultTable::FocalLength},
-};
-
-// The converter's fields stand between "Lux at F" captions that name none of them
-// alone: they go by their accessible names, without the calculator's.
-constexpr Field kIlluminationFields[] = {Field::Txtillumination_M0, Field::Txt_F0, Field::Txt_F1,
-                                         Field::Txtillumination_M1};
-
-template <typename T>
-T& Named(const ui::FormControls& c, const char* name) {
-  return *qobject_cast<T*>(c.byName.value(QString::fromLatin1(name)));
-}
 
 ShownRow Cells(QStringList cells) {
   ShownRow row;
@@ -79,20 +40,37 @@ ShownRow InputRow(const QString& name, const ui::EntryField& field) {
   return row;
 }
 
-ShownBlock TableBlockShown(const ui::FormControls& c, const TableBlock& block) {
-  ShownBlock shown = Captioned(Named<QGroupBox>(c, block.frame).title());
-  for (const Input& input : block.inputs) {
-    shown.rows.append(InputRow(Named<QLabel>(c, input.caption).text(), c.Field(input.field)));
-  }
-  shown.tableRow = static_cast<int>(shown.rows.size());
+QString FrameTitle(const QWidget& control) {
+  return static_cast<const QGroupBox*>(control.parentWidget())->title();
+}
+
+// A results frame in its design's order: each field after the label that names it,
+// then the other labels, which head the table's columns, up to its first row.
+ShownBlock TableBlockShown(const ui::FormControls& c, ResultTable table) {
+  const QLabel& firstRow = c.Result({table, 0, 0});
+  ShownBlock shown = Captioned(FrameTitle(firstRow));
   QStringList headings;
-  for (const char* heading : block.headings) headings.append(Named<QLabel>(c, heading).text());
+  const QLabel* pending = nullptr;
+  for (const ui::ControlDesign& design : ui::ControlTable()) {
+    QWidget* control = c.byName.value(ui::ToQString(design.name));
+    if (control == &firstRow) break;
+    if (control->parentWidget() != firstRow.parentWidget()) continue;
+    if (design.kind == ui::ControlKind::TextBox) {
+      shown.rows.append(InputRow(pending->text(), *static_cast<ui::EntryField*>(control)));
+      pending = nullptr;
+    } else if (design.kind == ui::ControlKind::Label) {
+      if (pending != nullptr) headings.append(pending->text());
+      pending = static_cast<QLabel*>(control);
+    }
+  }
+  headings.append(pending->text());
+  shown.tableRow = static_cast<int>(shown.rows.size());
   shown.rows.append(Cells(headings));
   for (int format = 0; format < optics::kFormatCount; ++format) {
     ShownRow row;
-    row.greyed = !c.Result({block.table, format, 0}).isEnabled();
-    for (int element = 0; element <= optics::ValueCount(block.table); ++element) {
-      const QLabel& label = c.Result({block.table, format, element});
+    row.greyed = !c.Result({table, format, 0}).isEnabled();
+    for (int element = 0; element <= optics::ValueCount(table); ++element) {
+      const QLabel& label = c.Result({table, format, element});
       row.cells.append(label.text());
       if (!label.toolTip().isEmpty()) {
         row.notes.append(headings.value(element) + QLatin1Char(' ') + label.text() +
@@ -105,10 +83,13 @@ ShownBlock TableBlockShown(const ui::FormControls& c, const TableBlock& block) {
   return shown;
 }
 
+// The converter's fields stand between "Lux at F" captions that name none of them
+// alone: they go by their accessible names, without the calculator's.
 ShownBlock IlluminationBlock(const ui::FormControls& c) {
-  ShownBlock shown = Captioned(Named<QGroupBox>(c, "Fraillumination").title());
-  for (Field field : kIlluminationFields) {
-    const ui::EntryField& box = c.Field(field);
+  ShownBlock shown = Captioned(FrameTitle(c.Field(Field::Txtillumination_M0)));
+  for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
+    const ui::EntryField& box = c.Field(entry.field);
+    if (box.parentWidget() != c.Field(Field::Txtillumination_M0).parentWidget()) continue;
     shown.rows.append(InputRow(box.accessibleName().section(QStringLiteral(": "), 1), box));
   }
   return shown;
@@ -128,7 +109,7 @@ ShownBlock SelectionBlock(const ui::FormControls& c) {
   }
   shown.rows.append(Cells({QStringLiteral("Camera"), camera}));
   for (const CameraDataLabel& data : kCameraDataLabels) {
-    shown.rows.append(CameraDataRow(*(c.*data.label), data.prefix));
+    shown.rows.append(CameraDataRow(*(c.*data.label), ui::ToQString(data.prefix)));
   }
   const QString lens = c.LstLens->CurrentText();
   if (!lens.isEmpty()) shown.rows.append(Cells({QStringLiteral("Lens"), lens}));
@@ -139,7 +120,9 @@ ShownBlock SelectionBlock(const ui::FormControls& c) {
 
 QList<ShownBlock> ShownFigures(const ui::FormControls& controls) {
   QList<ShownBlock> blocks;
-  for (const TableBlock& block : kTables) blocks.append(TableBlockShown(controls, block));
+  for (ResultTable table : optics::kResultTables) {
+    blocks.append(TableBlockShown(controls, table));
+  }
   blocks.append(IlluminationBlock(controls));
   if (ShownBlock selection = SelectionBlock(controls); !selection.rows.isEmpty()) {
     blocks.append(selection);

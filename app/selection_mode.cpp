@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "app/camera_data_captions.h"
 #include "app/frm_main.h"
+#include "optics/angle_of_view.h"
+#include "optics/distance.h"
+#include "optics/focal_length.h"
 #include "ui/list_box.h"
+#include "ui/qt_text.h"
 #include "ui/result_rows.h"
 
 namespace app {
@@ -38,9 +41,9 @@ void FrmMain::ChkCameraSelect_Click() {
   ui::EnableAllFormatRows(c_);
   vars_.SelCcd.reset();
   vars_.SelRange.reset();
-  CalcFocalLength();
-  CalcDistance();
-  CalcAngleOfView();
+  optics::CalcFocalLength(*this);
+  optics::CalcDistance(*this);
+  optics::CalcAngleOfView(*this);
 }
 
 void FrmMain::EnableSelection() {
@@ -72,7 +75,7 @@ void FrmMain::SetSelectionPanelEnabled(bool enabled) {
 void FrmMain::ClearCameraInfo() {
   chosenCamera_ = nullptr;
   for (const CameraDataLabel& dataLabel : kCameraDataLabels)
-    (c_.*dataLabel.label)->setText(dataLabel.prefix);
+    (c_.*dataLabel.label)->setText(ui::ToQString(dataLabel.prefix));
 }
 
 }  // namespace app

@@ -1,23 +1,18 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <utility>
 
-#include "app/command_line.h"
 #include "app/frm_main.h"
 #include "ui/fonts.h"
 #include "ui/window_style.h"
 
 namespace app {
 namespace {
-
-bool IsSet(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
 
 // What the toolkit said before the window could be built: printed once start-up
 // succeeds, replaced by one line of ours when it fails.
@@ -46,10 +41,66 @@ void StartupFailureHandler(QtMsgType type, const QMessageLogContext&, const QStr
   std::_Exit(1);
 }
 
+constexpr const char* kUsage =
+    "Usage: focimetra [option]\n"
+    "Focimetra, a calculator for planning CCTV installations. Without an option it\n"
+    "opens its window.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help        Shows this help and exits.\n"
+    "  -v, --version     Shows the version and exits.\n"
+    "\n"
+    "Qt's own options, passed on to the toolkit:\n"
+    "  -platform NAME    The platform plugin: xcb, wayland or offscreen.\n"
+    "  -style STYLE      Accepted; the window keeps its own look.\n"
+    "  -display DISPLAY  The X display to open the window on.\n"
+    "\n"
+    "Environment:\n"
+    "  QT_QPA_PLATFORM   The platform plugin, as -platform.\n"
+    "  QT_SCALE_FACTOR   Scales the window, such as 1.5 or 2 on dense screens.\n";
+
+// The toolkit's options, with a value and without, which QApplication takes later.
+constexpr const char* kQtValueOptions[] = {
+    "platform", "style",           "display",     "platformpluginpath", "platformtheme",
+    "plugin",   "qwindowgeometry", "qwindowicon", "qwindowtitle",       "stylesheet",
+    "geometry", "session",         "title"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// Answers --help and --version and refuses an unknown option, with no display
+// needed; lets the toolkit's own options through. Nothing when the window is to open.
+std::optional<int> HandleCommandLine(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+  parser.addOptions({help, version});
+  for (const char* name : kQtValueOptions) {
+    parser.addOption({QString::fromLatin1(name), {}, QStringLiteral("value")});
+  }
+  for (const char* name : kQtFlags) parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+  if (!parser.parse(arguments)) {
+    std::fprintf(stderr, "focimetra: %s\n", qPrintable(parser.errorText()));
+    return 1;
+  }
+  if (parser.isSet(version)) {
+    std::printf("focimetra %s\n", FOCIMETRA_VERSION);
+    return 0;
+  }
+  if (parser.isSet(help)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string MissingDisplayReason() {
-  if (IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM")) return {};
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    if (!qEnvironmentVariableIsEmpty(variable)) return {};
+  }
   return "focimetra: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
          "start it from a desktop session";
 }

@@ -9,22 +9,19 @@ namespace app {
 
 class FrmMain;
 
-// Why the program cannot open its window here, or empty when it can: without a
-// display (and no platform chosen) the toolkit would abort with a long message.
+// Why the window cannot open here (no display and no platform chosen), or empty:
+// the toolkit would abort with a long message instead.
 std::string MissingDisplayReason();
 
-// Lets a fatal toolkit start-up failure (such as a missing platform plugin) end
-// the program with one plain line and status 1 instead of an abort.
+// A fatal toolkit start-up failure (a missing platform plugin) ends the program
+// with one plain line and status 1 instead of an abort.
 void InstallStartupFailureHandler();
 
-// Application-wide settings made once before the window is built: name, style
-// and the font substitutes of the window's faces.
+// Name, style and font substitutes, set once before the window is built.
 void PrepareApplication(QApplication& application);
 
-// The program from launch to exit: answers the command line, checks for a
-// display, builds the application and the window, shows it and runs the event
-// loop. beforeShow, when given, sees the window just before it is shown (the
-// start-up benchmark watches it there).
+// From launch to exit: the command line, the display check, the window and the
+// event loop. beforeShow sees the window just before it is shown (for benchmarks).
 int RunProgram(int argc, char* argv[], const std::function<void(FrmMain&)>& beforeShow = {});
 
 }  // namespace app

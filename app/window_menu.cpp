@@ -17,22 +17,6 @@
 #include "app/results_text.h"
 
 namespace app {
-namespace {
-
-// Version, what the program is, its licence and the Qt it runs on.
-QString AboutText() {
-  return QStringLiteral(
-             "Focimetra %1\n\n"
-             "A calculator for planning CCTV installations: the angle of view, object "
-             "distance and focal length for the 1/4, 1/3 and 1/2 type sensor formats, and "
-             "minimum illumination at another F-number.\n\n"
-             "Released under the MIT licence.\n"
-             "Qt %2")
-      .arg(QStringLiteral(FOCIMETRA_VERSION), QString::fromLatin1(qVersion()));
-}
-
-}  // namespace
-
 WindowMenu::WindowMenu(FrmMain& window) : QObject(&window), window_(window) {
   AddAction(QStringLiteral("Copy results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
             &WindowMenu::CopyResults_Triggered);
@@ -98,8 +82,17 @@ void WindowMenu::ExportPdf(const QString& path) {
 }
 
 void WindowMenu::About_Triggered() {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Focimetra"), AboutText(),
-                  QMessageBox::Ok, &window_);
+  const QString about =
+      QStringLiteral(
+          "Focimetra %1\n\n"
+          "A calculator for planning CCTV installations: the angle of view, object "
+          "distance and focal length for the 1/4, 1/3 and 1/2 type sensor formats, and "
+          "minimum illumination at another F-number.\n\n"
+          "Released under the MIT licence.\n"
+          "Qt %2")
+          .arg(QStringLiteral(FOCIMETRA_VERSION), QString::fromLatin1(qVersion()));
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Focimetra"), about, QMessageBox::Ok,
+                  &window_);
   box.setIconPixmap(window_.windowIcon().pixmap(64, 64));
   box.exec();
 }

@@ -1,6 +1,5 @@
-// Choosing a camera type, a camera and a lens from the catalogue. Writing a
-// focal-length field runs its calculator before the next step, and making a lens
-// current runs the lens handling: the order of the steps is part of the behaviour.
+// Choosing a camera type, a camera and a lens. Each write of a focal-length field
+// runs its calculator before the next step: the order of the steps is behaviour.
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -41,8 +40,7 @@ void FrmMain::ShowFocalRange(std::string_view fmin, std::string_view fmax) {
   ShowDatum(*c_.Lblfmin, ui::kFminPrefix, catalogue::Trimmed(fmin));
 }
 
-// The chosen format and focal range; the range's shortest focal length goes into
-// both focal-length fields, each write running its calculator.
+// The chosen format and range; the shortest focal length goes into both f fields.
 void FrmMain::SetSelection(std::int16_t ccd, std::string_view fmin, std::string_view fmax) {
   const int format = optics::FormatIndexOfCode(ccd);
   vars_.SelCcd = format >= 0 ? std::optional<int>(format) : std::nullopt;
@@ -90,10 +88,8 @@ void FrmMain::LstCamera_Click() {
     return;
   }
 
-  // A box camera that takes a separate lens: its own format from now on, and no
-  // range in force until a lens is chosen, so that nothing is computed into the
-  // rows of the previous camera or checked against its range. Both focal-length
-  // fields are empty already.
+  // A box camera without a lens: its format from now on, and no range until a lens
+  // is chosen, so that nothing is computed or checked against the previous camera.
   SetSelection(camera->Ccd, "", "");
   for (std::string_view lens : catalogue::LensModelsForCcd(camera->Ccd)) {
     c_.LstLens->AddItem(ToQString(lens));

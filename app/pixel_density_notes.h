@@ -10,17 +10,14 @@ namespace app {
 
 class FrmMain;
 
-// While a catalogue camera is chosen, the value labels of its sensor format's row
-// restate W, H, L and f as pixels per metre with their DORI level, in their tool
-// tips and at the end of their accessible descriptions, and the two focal-length
-// fields give the greatest distance of each level in their tool tips. Nothing is
-// shown for the other rows or for a value that is 0 or not a number.
+// While a catalogue camera is chosen, its row's W, H, L and f labels note their
+// pixel density and DORI level (tool tip and accessible description), and the
+// focal-length fields each level's greatest distance.
 class PixelDensityNotes : public QObject {
   Q_OBJECT
 
  public:
-  // Follows every event of the window that can change a value, the camera or the
-  // selection, after the window's own handler of that event has run.
+  // Follows every event that can change a value or the camera, after the window's handler.
   explicit PixelDensityNotes(FrmMain& window);
 
   void Refresh();

@@ -29,7 +29,7 @@ const QColor kGreyed(0x80, 0x80, 0x80);
 class SheetWriter {
  public:
   SheetWriter(QPainter& painter, const QPagedPaintDevice& device)
-      : painter_(painter), unit_(device.logicalDpiX() / 72.0) {}
+      : unit(device.logicalDpiX() / 72.0), painter_(painter) {}
 
   void SetFont(double points, bool bold, const QColor& colour) {
     QFont font = ui::FontFor(ui::FontRole::Window);
@@ -39,41 +39,30 @@ class SheetWriter {
     painter_.setPen(colour);
   }
   double Width(const QString& text) const {
-    return QFontMetricsF(painter_.font(), painter_.device()).horizontalAdvance(text) / unit_;
+    return QFontMetricsF(painter_.font(), painter_.device()).horizontalAdvance(text) / unit;
   }
-  void Text(double x, const QString& text) {
-    painter_.drawText(QPointF(x * unit_, y * unit_), text);
-  }
-  void Row(double x, const QStringList& cells, const QList<double>& columns) {
-    for (int i = 0; i < cells.size(); ++i) Text(x + columns.value(i), cells[i]);
-  }
-  QRectF Device(const QRectF& points) const {
-    return {points.topLeft() * unit_, points.size() * unit_};
+  void Text(double x, const QString& text) { painter_.drawText(QPointF(x, y) * unit, text); }
+
+  // The left edge of each column of rows [first, last), wide enough for every cell.
+  QList<double> Columns(const ShownBlock& block, qsizetype first, qsizetype last) const {
+    QList<double> lefts{0};
+    for (qsizetype i = first; i < last; ++i) {
+      const QStringList& cells = block.rows[i].cells;
+      lefts.resize(std::max(lefts.size(), cells.size() + 1));
+      for (qsizetype j = 0; j < cells.size(); ++j) {
+        lefts[j + 1] = std::max(lefts[j + 1], Width(cells[j]));
+      }
+    }
+    for (qsizetype j = 1; j < lefts.size(); ++j) lefts[j] += lefts[j - 1] + kGap;
+    return lefts;
   }
 
   double y = kMargin;
+  const double unit;  // device units in a point
 
  private:
   QPainter& painter_;
-  double unit_;  // device units in a point
 };
-
-// The left edge of each column of rows [first, last) of a block, wide enough for
-// every cell in it.
-QList<double> Columns(const SheetWriter& sheet, const ShownBlock& block, qsizetype first,
-                      qsizetype last) {
-  QList<double> widths;
-  for (qsizetype i = first; i < last; ++i) {
-    const QStringList& cells = block.rows[i].cells;
-    widths.resize(std::max(widths.size(), cells.size()));
-    for (qsizetype j = 0; j < cells.size(); ++j) {
-      widths[j] = std::max(widths[j], sheet.Width(cells[j]));
-    }
-  }
-  QList<double> lefts{0};
-  for (double width : widths) lefts.append(lefts.back() + width + kGap);
-  return lefts;
-}
 
 // Where a block's inputs end: at its table's heading, or with its rows.
 qsizetype InputsEnd(const ShownBlock& block) {
@@ -110,7 +99,7 @@ void DrawSheet(QPainter& painter, const QPagedPaintDevice& device,
   // Inputs and camera data share one column of names across the blocks.
   QList<double> nameColumns{0, 0};
   for (const ShownBlock& block : blocks) {
-    nameColumns[1] = std::max(nameColumns[1], Columns(sheet, block, 1, InputsEnd(block)).value(1));
+    nameColumns[1] = std::max(nameColumns[1], sheet.Columns(block, 1, InputsEnd(block)).value(1));
   }
   for (const ShownBlock& block : blocks) {
     sheet.SetFont(kTextSize, true, kInk);
@@ -118,11 +107,14 @@ void DrawSheet(QPainter& painter, const QPagedPaintDevice& device,
     sheet.y += kLine;
     const qsizetype inputs = InputsEnd(block);
     sheet.SetFont(kTextSize, false, kInk);
-    const QList<double> tableColumns = Columns(sheet, block, inputs, block.rows.size());
+    const QList<double> tableColumns = sheet.Columns(block, inputs, block.rows.size());
     for (qsizetype i = 1; i < block.rows.size(); ++i) {
       const ShownRow& row = block.rows[i];
       sheet.SetFont(kTextSize, i == block.tableRow, row.greyed ? kGreyed : kInk);
-      sheet.Row(kMargin + kIndent, row.cells, i < inputs ? nameColumns : tableColumns);
+      const QList<double>& columns = i < inputs ? nameColumns : tableColumns;
+      for (int j = 0; j < row.cells.size(); ++j) {
+        sheet.Text(kMargin + kIndent + columns.value(j), row.cells[j]);
+      }
       sheet.y += kLine;
       sheet.SetFont(kNoteSize, false, kGreyed);
       for (const QString& note : row.notes) {
@@ -137,8 +129,8 @@ void DrawSheet(QPainter& painter, const QPagedPaintDevice& device,
                     page.height() - kMargin - sheet.y);
   if (rest.height() <= 0) return;
   const QSizeF size = ui::DiagramSourceSize().scaled(rest.size(), Qt::KeepAspectRatio);
-  ui::DrawDiagram(painter,
-                  sheet.Device(QRectF(QPointF(rest.left(), rest.bottom() - size.height()), size)));
+  const QPointF at(rest.left(), rest.bottom() - size.height());
+  ui::DrawDiagram(painter, QRectF(at * sheet.unit, size * sheet.unit));
 }
 
 QString ExportSheet(const QList<ShownBlock>& blocks, const QString& path) {

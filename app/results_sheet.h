@@ -15,14 +15,12 @@ struct ShownBlock;
 // the locale measures in US units and in Canada, A4 elsewhere.
 QPageSize LocalePageSize();
 
-// The figures on one page of `device`, which the painter is begun on and whose
-// page has no margins of its own: a heading with the version and the time, each
-// block as the window shows it with the tool tips' notes under their rows, and
-// the diagram, still vector, in the space left at the foot of the page.
+// The figures on one page of `device` (begun, with no margins of its own): a
+// heading, each block with its notes under their rows, and the diagram at the foot.
 void DrawSheet(QPainter& painter, const QPagedPaintDevice& device, const QList<ShownBlock>& blocks);
 
-// Writes the sheet as a PDF file into a temporary file beside `path`, renamed to
-// it only once complete; returns why it could not be written, or nothing.
+// Writes the sheet as a PDF to `path`, renamed into place only once complete;
+// returns why it could not be written, or nothing.
 QString ExportSheet(const QList<ShownBlock>& blocks, const QString& path);
 
 }  // namespace app

@@ -1,5 +1,5 @@
-// Start-up and the "Lens Select" mode: the catalogue panel is switched on and off,
-// and switching it off drops the selection and recomputes every row.
+// Start-up and the "Lens Select" mode; switching it off drops the selection and
+// recomputes every row.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,8 +16,7 @@
 namespace app {
 namespace {
 
-// An exclusive option button can only be unchosen with its exclusivity lifted;
-// this raises no click.
+// An exclusive option button is unchosen with its exclusivity lifted; no click.
 void Unchoose(QRadioButton& button) {
   button.setAutoExclusive(false);
   button.setChecked(false);
@@ -61,8 +60,7 @@ void FrmMain::DisableSelection() {
   c_.LstLens->Clear();
 }
 
-// The frames, the camera-type options and the camera-data labels. The lists are
-// not switched off: their disabled frames disable them.
+// The lists are not switched off: their disabled frames disable them.
 void FrmMain::SetSelectionPanelEnabled(bool enabled) {
   c_.FraCameraType->setEnabled(enabled);
   c_.FraCameraSlect->setEnabled(enabled);

@@ -66,8 +66,8 @@ constexpr const char* kQtValueOptions[] = {
     "geometry", "session",         "title"};
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-// Answers --help and --version and refuses an unknown option, with no display
-// needed; lets the toolkit's own options through. Nothing when the window is to open.
+// --help, --version and an unknown option, with no display needed: the status to
+// exit with, or nothing when the window is to open.
 std::optional<int> HandleCommandLine(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -17,6 +17,7 @@
 #include "app/results_text.h"
 
 namespace app {
+
 WindowMenu::WindowMenu(FrmMain& window) : QObject(&window), window_(window) {
   AddAction(QStringLiteral("Copy results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
             &WindowMenu::CopyResults_Triggered);

@@ -17,16 +17,6 @@
 #include "ui/qt_text.h"
 
 namespace app {
-namespace {
-
-// The diagram is drawn at 0.65 of its natural size from the box's top-left corner.
-QSizeF DiagramSize() {
-  constexpr double kScale = 0.65;
-  return QSizeF(ui::DiagramNaturalSize()) * kScale;
-}
-
-}  // namespace
-
 FrmMain::FrmMain()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
@@ -74,11 +64,12 @@ void FrmMain::SetIcon() {
   setWindowIcon(icon);
 }
 
+// At 0.65 of its natural size, from the box's top-left corner.
 void FrmMain::PaintDiagram() {
   ui::PictureBox& picture = *c_.Picture1;
   picture.Clear();
-  picture.PaintPicture(ui::RenderDiagram(DiagramSize(), picture.devicePixelRatioF()),
-                       QPointF(0, 0));
+  const QSizeF size = QSizeF(ui::DiagramNaturalSize()) * 0.65;
+  picture.PaintPicture(ui::RenderDiagram(size, picture.devicePixelRatioF()), QPointF(0, 0));
 }
 
 std::string FrmMain::Text(optics::Field field) const { return Box(field).text().toStdString(); }

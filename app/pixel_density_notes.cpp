@@ -33,17 +33,10 @@ PixelDensityNotes::PixelDensityNotes(FrmMain& window) : QObject(&window), window
       }
     }
   }
-  FollowEvents();
-  Refresh();
-}
-
-void PixelDensityNotes::FollowEvents() {
   // Connected after the window's handlers, so these run once the handlers are done.
-  const ui::FormControls& c = window_.Controls();
   for (ui::EntryField* field : c.fields) {
-    // A write the program makes inside a handler (a partner value, a cut to four
-    // characters, a camera's focal length) is followed by the handler's own event:
-    // the notes are worked out once, when the outermost change is done.
+    // A write inside a handler (a partner value, a cut, a camera's focal length) is
+    // followed by that handler's own event: the notes are worked out once, after it.
     connect(field, &ui::EntryField::Change, this, [this, field] {
       if (!field->InProgramWrite()) Refresh();
     });
@@ -54,6 +47,7 @@ void PixelDensityNotes::FollowEvents() {
   for (QRadioButton* option : c.OptCameraType) {
     connect(option, &QRadioButton::toggled, this, &PixelDensityNotes::Refresh);
   }
+  Refresh();
 }
 
 void PixelDensityNotes::Refresh() {

@@ -23,7 +23,6 @@ class PixelDensityNotes : public QObject {
   void Refresh();
 
  private:
-  void FollowEvents();
   void Show(QWidget& widget, const QString& note, bool describe);
 
   FrmMain& window_;

@@ -6,8 +6,8 @@
 
 #include "app/frm_main.h"
 #include "catalogue/focal_range.h"
-#include "catalogue/lens_table.h"
 #include "catalogue/lookup.h"
+#include "catalogue/records.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
 #include "ui/qt_text.h"

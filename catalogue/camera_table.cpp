@@ -1,4 +1,4 @@
-#include "catalogue/camera_table.h"
+#include "catalogue/records.h"
 
 namespace catalogue {
 namespace {

@@ -13,14 +13,6 @@ char KeyCharacter(std::int16_t keyCode) {
   return static_cast<char>(keyCode);
 }
 
-// The leading number of a candidate text against the range.
-RangeWarning Compare(std::string_view candidate, const FocalRange& range) {
-  const double value = optics::LeadingNumber(candidate);
-  if (range.fmax < value) return RangeWarning::Max;
-  if (range.fmin > value) return RangeWarning::Min;
-  return RangeWarning::None;
-}
-
 }  // namespace
 
 std::optional<FocalRange> MakeFocalRange(std::string_view fmin, std::string_view fmax) {
@@ -32,29 +24,24 @@ std::optional<FocalRange> MakeFocalRange(std::string_view fmin, std::string_view
 
 RangeWarning CheckFocalRangeCore(std::string_view currentText, std::int16_t keyCode,
                                  const std::optional<FocalRange>& range) {
-  // The first character of an empty field is never tested; nor is anything without a range.
-  if (currentText.empty() || !range) return RangeWarning::None;
-
-  std::string candidate(currentText);
-  candidate += KeyCharacter(keyCode);  // NUL and backspace stay in and end the number
-  return Compare(candidate, *range);
+  // The first character of an empty field is never tested.
+  if (currentText.empty()) return RangeWarning::None;
+  // NUL and backspace stay in and end the number.
+  return CheckEditedFocalLength(std::string(currentText) + KeyCharacter(keyCode), range);
 }
 
 RangeWarning CheckEditedFocalLength(std::string_view newText,
                                     const std::optional<FocalRange>& range) {
   if (newText.empty() || !range) return RangeWarning::None;
-  return Compare(newText, *range);
+  const double value = optics::LeadingNumber(newText);
+  if (range->fmax < value) return RangeWarning::Max;
+  if (range->fmin > value) return RangeWarning::Min;
+  return RangeWarning::None;
 }
 
 std::string_view WarningText(RangeWarning warning) {
-  switch (warning) {
-    case RangeWarning::Max:
-      return kMaxMessage;
-    case RangeWarning::Min:
-      return kMinMessage;
-    case RangeWarning::None:
-      break;
-  }
+  if (warning == RangeWarning::Max) return kMaxMessage;
+  if (warning == RangeWarning::Min) return kMinMessage;
   return {};
 }
 

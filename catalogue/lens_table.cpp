@@ -1,4 +1,4 @@
-#include "catalogue/lens_table.h"
+#include "catalogue/records.h"
 
 namespace catalogue {
 namespace {

@@ -2,9 +2,6 @@
 
 #include <array>
 
-#include "catalogue/camera_table.h"
-#include "catalogue/lens_table.h"
-
 namespace catalogue {
 
 std::string_view CameraTypeLiteral(int optionIndex) {

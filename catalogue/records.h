@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -26,7 +27,17 @@ struct LensRecord {
   std::string_view fmax;  // equals fmin for a fixed-focal lens
 };
 
-inline constexpr int kCameraRows = 37;  // rows 0..36
-inline constexpr int kLensRows = 11;    // rows 0..10
+inline constexpr int kCameraRows = 37;
+inline constexpr int kLensRows = 11;
+
+// The camera rows in their fixed order. Row 19 was never filled and stays empty (empty
+// texts, zero numbers), so no camera type ever lists it.
+const std::array<CameraRecord, kCameraRows>& CameraTable();
+
+const std::array<LensRecord, kLensRows>& LensTable();
+
+// LNS-05 (1/3 type, 2.8 to 6.0 mm): the only lens offered to the cameras for which
+// TakesSingleLens holds; they take it by this row index.
+inline constexpr int kSingleLensRow = 4;
 
 }  // namespace catalogue

@@ -8,10 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/camera_table.h"
 #include "catalogue/focal_range.h"
-#include "catalogue/lens_table.h"
 #include "catalogue/lookup.h"
+#include "catalogue/records.h"
 #include "optics/number_text.h"
 
 namespace catalogue {

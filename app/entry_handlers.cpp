@@ -4,8 +4,7 @@
 
 #include "app/frm_main.h"
 #include "optics/angle_of_view.h"
-#include "optics/distance.h"
-#include "optics/focal_length.h"
+#include "optics/distance_and_focal_length.h"
 #include "optics/illumination.h"
 #include "ui/entry_field.h"
 #include "ui/entry_limits.h"

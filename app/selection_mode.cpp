@@ -7,8 +7,7 @@
 
 #include "app/frm_main.h"
 #include "optics/angle_of_view.h"
-#include "optics/distance.h"
-#include "optics/focal_length.h"
+#include "optics/distance_and_focal_length.h"
 #include "ui/list_box.h"
 #include "ui/qt_text.h"
 #include "ui/result_rows.h"

@@ -3,8 +3,7 @@
 #include <cmath>
 
 #include "optics/number_text.h"
-#include "optics/rounding.h"
-#include "optics/row_choice.h"
+#include "optics/value_rows.h"
 
 namespace optics {
 namespace {
@@ -35,22 +34,17 @@ AngleTable ComputeAngleOfView(double f, double L) {
 void CalcAngleOfView(CalculatorForm& form) {
   const double f = ReadField(form.Text(Field::Txt_ang_f));
   const double L = ReadField(form.Text(Field::Txt_ang_L));
-  if (f == 0 || L == 0) {
-    for (int element = 1; element <= kAngleValueCount; ++element) {
-      for (int format = 0; format < kFormatCount; ++format) {
-        form.SetCaption({ResultTable::AngleOfView, format, element}, "0", 0);
-      }
-    }
-    return;
-  }
-  const AngleTable table = ComputeAngleOfView(f, L);
-  const RowChoice rows = ChooseRows(form.SelCcd());
+  // Either input 0 puts "0" into every row, whatever format is chosen.
+  const bool reset = f == 0 || L == 0;
+  const AngleTable table = reset ? AngleTable{} : ComputeAngleOfView(f, L);
+  const RowChoice rows = ChooseRows(reset ? std::nullopt : form.SelCcd());
   for (int element = 1; element <= kAngleValueCount; ++element) {
     for (int format = 0; format < kFormatCount; ++format) {
       if (!rows.Writes(format)) continue;
       const double value =
           table[static_cast<std::size_t>(format)][static_cast<std::size_t>(element - 1)];
-      form.SetCaption({ResultTable::AngleOfView, format, element}, FormatOneDecimal(value), value);
+      form.SetCaption({ResultTable::AngleOfView, format, element},
+                      reset ? "0" : FormatOneDecimal(value), value);
     }
   }
 }

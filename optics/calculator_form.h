@@ -24,8 +24,7 @@ constexpr int ValueCount(ResultTable table) {
   return table == ResultTable::AngleOfView ? kAngleValueCount : 1;
 }
 
-// One value label: table, row (index into kSensorFormats) and element (1 to
-// ValueCount; element 0 is the row title).
+// One value label: row by index into kSensorFormats, element 1 to ValueCount (0: row title).
 struct ResultCell {
   ResultTable table;
   int format;
@@ -50,21 +49,19 @@ class PerResultCell {
       cells_{};
 };
 
-// What the calculators see of the window. Writing a field's text runs that field's
-// change handling before the write returns, and only when the text differs: the
-// partner-value exchange of the distance and focal-length calculators ends on it.
+// What the calculators see of the window. Writing a field's text runs its change handling
+// before returning, only when the text differs: that ends the partner-value exchange.
 class CalculatorForm {
  public:
   virtual ~CalculatorForm() = default;
   virtual std::string Text(Field field) const = 0;
   virtual void SetText(Field field, const std::string& text) = 0;
-  // A derived partner value: written in full, exempt from the 4-character rule, so
-  // a five-character partner such as "101.3" is neither cut nor rewritten for ever.
+  // Exempt from the 4-character rule, so a partner such as "101.3" is neither cut nor
+  // rewritten for ever.
   virtual void SetPartnerText(Field field, const std::string& text) = 0;
-  // A result label's caption and the value it shows: 0 for the "0" of a guard or a
-  // reset row.
+  // A result label's caption and its value (0 for the "0" of a reset row).
   virtual void SetCaption(ResultCell cell, const std::string& caption, double value) = 0;
-  // The sensor format of the chosen camera or lens, as an index into kSensorFormats.
+  // The chosen camera's or lens's format, as an index into kSensorFormats.
   virtual std::optional<int> SelCcd() const = 0;
   // The width or height field the user typed into last.
   virtual std::optional<Field> LastSizeBox() const = 0;

@@ -6,8 +6,7 @@
 
 namespace optics {
 
-// The entry fields the calculators read and write, named as on the window; the
-// table below says what each one is.
+// The entry fields the calculators read and write, named as on the window.
 enum class Field {
   Txt_ang_f,
   Txt_ang_L,

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "optics/number_text.h"
-#include "optics/rounding.h"
 
 namespace optics {
 

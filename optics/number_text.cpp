@@ -12,8 +12,7 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Length of the longest prefix of text that has the shape sign? digits* ("." digits*)?
-// with at least one digit; 0 when no such prefix exists.
+// Length of the longest prefix shaped sign? digits* ("." digits*)? with at least one digit.
 std::size_t NumberPrefixLength(std::string_view text) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -56,25 +55,27 @@ std::string WithoutNegativeZero(std::string text) {
   return text;
 }
 
-std::string FormatFixed(double value, int decimals) {
+// to_chars as a string, with or without a precision; empty if it does not fit.
+template <typename... Precision>
+std::string CharsOf(double value, std::chars_format format, Precision... precision) {
   std::array<char, 400> buffer{};
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                 std::chars_format::fixed, decimals);
-  if (ec != std::errc{}) return "0";
-  return WithoutNegativeZero(std::string(buffer.data(), end));
+  const auto [end, ec] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision...);
+  return ec == std::errc{} ? std::string(buffer.data(), end) : std::string();
+}
+
+std::string FormatFixed(double value, int decimals) {
+  const std::string text = CharsOf(value, std::chars_format::fixed, decimals);
+  return text.empty() ? "0" : WithoutNegativeZero(text);
 }
 
 // A value of at least 10^15 rounded to 15 significant digits, as a whole number. Near
 // the largest double that rounding steps past it: such a value keeps its shortest digits.
 std::string LargeWholeNumber(double value) {
-  std::array<char, 64> buffer{};
-  char* const begin = buffer.data();
-  char* const limit = begin + buffer.size();
-  std::string text(begin,
-                   std::to_chars(begin, limit, value, std::chars_format::scientific, 14).ptr);
+  std::string text = CharsOf(value, std::chars_format::scientific, 14);
   double back = 0;
   if (std::from_chars(text.data(), text.data() + text.size(), back).ec != std::errc{}) {
-    text.assign(begin, std::to_chars(begin, limit, value, std::chars_format::scientific).ptr);
+    text = CharsOf(value, std::chars_format::scientific);
   }
   // "d.ddde+x" (always more than one digit): the digits, then as many zeros as x
   // exceeds the digits after the point.
@@ -87,6 +88,12 @@ std::string LargeWholeNumber(double value) {
 }
 
 }  // namespace
+
+double RoundTo(double x, std::int16_t n) {
+  const double p = std::pow(10.0, n);
+  const double r = x > 0 ? std::floor(x * p + 0.5) : std::trunc(x * p - 0.5);
+  return r / p;
+}
 
 std::optional<double> ParseDecimal(std::string_view text) {
   if (text.empty() || NumberPrefixLength(text) != text.size()) return std::nullopt;
@@ -107,10 +114,7 @@ std::string FormatTwoDecimals(double value) { return FormatFixed(value, 2); }
 std::string FormatShortest(double value) {
   if (value == 0 || !std::isfinite(value)) return "0";
   // The shortest fixed text reads back; it serves as it is up to 15 significant digits.
-  std::array<char, 400> buffer{};
-  std::string text(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                                std::chars_format::fixed)
-                                      .ptr);
+  std::string text = CharsOf(value, std::chars_format::fixed);
   const std::size_t first = text.find_first_of("123456789");
   const std::size_t last = text.find_last_of("123456789");
   const std::size_t point = std::min(text.find('.'), text.size());

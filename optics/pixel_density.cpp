@@ -3,12 +3,19 @@
 #include <cmath>
 
 #include "optics/number_text.h"
-#include "optics/rounding.h"
 
 namespace optics {
 namespace {
 
-std::string SourceSuffix() { return " (" + std::string(kDoriSource) + ")"; }
+constexpr std::string_view kSourceSuffix = " (DORI, EN 62676-4:2015)";
+
+// The level the exact density reaches: one that only rounds up to a threshold does not.
+std::string_view LevelName(double pixelsPerMetre) {
+  for (const DoriThreshold& threshold : kDoriThresholds) {
+    if (pixelsPerMetre >= threshold.pixelsPerMetre) return threshold.name;
+  }
+  return "below detect";
+}
 
 }  // namespace
 
@@ -19,23 +26,9 @@ std::optional<double> PixelDensity(double pixels, double metres) {
   return density;
 }
 
-DoriLevel LevelOf(double pixelsPerMetre) {
-  for (const DoriThreshold& threshold : kDoriThresholds) {
-    if (pixelsPerMetre >= threshold.pixelsPerMetre) return threshold.level;
-  }
-  return DoriLevel::BelowDetect;
-}
-
-std::string_view LevelName(DoriLevel level) {
-  for (const DoriThreshold& threshold : kDoriThresholds) {
-    if (threshold.level == level) return threshold.name;
-  }
-  return "below detect";
-}
-
 std::string DensityNote(double pixelsPerMetre, std::string_view direction) {
   return FormatShortest(RoundTo(pixelsPerMetre, 0)) + " px/m " + std::string(direction) + ": " +
-         std::string(LevelName(LevelOf(pixelsPerMetre))) + SourceSuffix();
+         std::string(LevelName(pixelsPerMetre)) + std::string(kSourceSuffix);
 }
 
 std::array<double, kDoriThresholds.size()> DoriDistances(double pixelsAcross, double f,
@@ -59,7 +52,7 @@ std::string DoriRangeNote(std::string_view model, double pixelsAcross, double f,
     note += (i == 0 ? " " : ", ") + std::string(kDoriThresholds[i].name) +
             (i == 0 ? " up to " : " ") + FormatOneDecimal(RoundTo(distances[i], 1)) + " m";
   }
-  return note + SourceSuffix();
+  return note + std::string(kSourceSuffix);
 }
 
 }  // namespace optics

@@ -5,8 +5,7 @@
 
 namespace optics {
 
-// One imager size. The diagonal is stored as the trade quotes it, not derived
-// from width and height.
+// One imager size; the diagonal is the trade's figure, not derived from width and height.
 struct SensorFormat {
   std::string_view caption;  // row title of the result tables
   std::string_view code;     // the n of a 1/n type imager, as the selection holds it
@@ -15,7 +14,7 @@ struct SensorFormat {
   double diagonal;           // mm
 };
 
-// In the order every calculator handles the formats: 1/4 type, 1/3 type, 1/2 type.
+// In the order every calculator handles them.
 inline constexpr std::array<SensorFormat, 3> kSensorFormats{{
     {"1/4type", "4", 3.6, 2.7, 4.5},
     {"1/3type", "3", 4.8, 3.6, 6.0},
@@ -24,22 +23,16 @@ inline constexpr std::array<SensorFormat, 3> kSensorFormats{{
 
 inline constexpr int kFormatCount = static_cast<int>(kSensorFormats.size());
 
-// Index into kSensorFormats of the format with sensor-format code n (2, 3 or 4),
-// or -1 for any other code.
+// Index into kSensorFormats of the format with code n (2, 3 or 4), or -1 for any other.
 constexpr int FormatIndexOfCode(int code) {
-  switch (code) {
-    case 4:
-      return 0;
-    case 3:
-      return 1;
-    case 2:
-      return 2;
-    default:
-      return -1;
+  for (int i = 0; i < kFormatCount; ++i) {
+    const std::string_view text = kSensorFormats[static_cast<std::size_t>(i)].code;
+    if (text.size() == 1 && text[0] - '0' == code) return i;
   }
+  return -1;
 }
 
-// The fixed 4 : 3 aspect of every imager, used to turn a height into a width and back.
+// The 4 : 3 aspect of every imager.
 inline constexpr double kHeightPerWidth = 0.75;
 
 }  // namespace optics

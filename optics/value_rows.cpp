@@ -1,9 +1,16 @@
 #include "optics/value_rows.h"
 
 #include "optics/number_text.h"
-#include "optics/row_choice.h"
 
 namespace optics {
+
+RowChoice ChooseRows(std::optional<int> chosenFormat) {
+  RowChoice choice;
+  for (int i = 0; i < kFormatCount; ++i) {
+    choice.writes[static_cast<std::size_t>(i)] = !chosenFormat || *chosenFormat == i;
+  }
+  return choice;
+}
 
 void ShowOneValuePerRow(CalculatorForm& form, ResultTable table,
                         const std::array<double, kFormatCount>& values) {

@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "optics/calculator_form.h"
-#include "optics/distance.h"
-#include "optics/partner_value.h"
+#include "optics/distance_and_focal_length.h"
 #include "optics/sensor_format.h"
 #include "tests/unit/fake_calculator_form.h"
 

@@ -13,8 +13,7 @@
 
 #include "optics/angle_of_view.h"
 #include "optics/calculator_form.h"
-#include "optics/distance.h"
-#include "optics/focal_length.h"
+#include "optics/distance_and_focal_length.h"
 #include "optics/illumination.h"
 #include "optics/sensor_format.h"
 #include "ui/entry_limits.h"

@@ -11,9 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "optics/number_text.h"
-#include "optics/rounding.h"
-#include "optics/row_choice.h"
 #include "optics/sensor_format.h"
+#include "optics/value_rows.h"
 
 namespace optics {
 namespace {

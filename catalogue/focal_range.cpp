@@ -5,12 +5,9 @@
 namespace catalogue {
 namespace {
 
-// Stands in for any key outside ASCII: like those, it cannot continue a number.
-constexpr char kNonNumericKey = '\x7f';
-
+// A key outside ASCII becomes DEL, which like it cannot continue a number.
 char KeyCharacter(std::int16_t keyCode) {
-  if (keyCode < 0 || keyCode > 127) return kNonNumericKey;
-  return static_cast<char>(keyCode);
+  return keyCode < 0 || keyCode > 127 ? '\x7f' : static_cast<char>(keyCode);
 }
 
 }  // namespace

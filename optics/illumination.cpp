@@ -12,11 +12,9 @@ std::string IlluminationText(std::string_view m0, std::string_view f0, std::stri
   const auto F0 = ParseDecimal(f0);
   const auto F1 = ParseDecimal(f1);
   if (!M0 || !F0 || !F1) return kNull;
-  // C++ does not trap a division by zero: a zero F-number shows up as a result
-  // that is not finite.
+  // A division by zero does not trap: a zero F-number gives a result that is not finite.
   const double M1 = RoundTo(*F1 / *F0 * (*F1 / *F0) * *M0, 2);
-  if (!std::isfinite(M1)) return kNull;
-  return FormatTwoDecimals(M1);
+  return std::isfinite(M1) ? FormatTwoDecimals(M1) : kNull;
 }
 
 void CalcIllumination(CalculatorForm& form) {

@@ -29,11 +29,8 @@ std::size_t NumberPrefixLength(std::string_view text) {
 
 // Converts a text already known to have the number shape; from_chars takes no "+".
 double ConvertNumber(std::string_view number) {
-  bool negative = false;
-  if (number.front() == '+' || number.front() == '-') {
-    negative = number.front() == '-';
-    number.remove_prefix(1);
-  }
+  const bool negative = number.front() == '-';
+  if (negative || number.front() == '+') number.remove_prefix(1);
   double value = 0;
   const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
                                          std::chars_format::fixed);

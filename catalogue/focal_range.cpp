@@ -5,7 +5,7 @@
 namespace catalogue {
 namespace {
 
-// A key outside ASCII becomes DEL, which like it cannot continue a number.
+// A key outside ASCII stands in as DEL: neither can continue a number.
 char KeyCharacter(std::int16_t keyCode) {
   return keyCode < 0 || keyCode > 127 ? '\x7f' : static_cast<char>(keyCode);
 }

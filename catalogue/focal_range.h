@@ -26,10 +26,10 @@ struct FocalRange {
 // None when either bound is not a number, e.g. empty for a box camera without its lens yet.
 std::optional<FocalRange> MakeFocalRange(std::string_view fmin, std::string_view fmax);
 
-// A key typed into a focal-length field (keyCode after the key filter; outside 0..127 it
-// cannot continue a number) is appended to currentText, whatever the caret or selection,
-// and the candidate's leading number checked: Max above fmax, else Min below fmin. An
-// empty currentText or no range is never checked.
+// A key typed into a focal-length field: its character (keyCode after the key filter; one
+// outside 0..127 cannot continue a number) goes after currentText, whatever the caret or
+// selection, and that leading number is checked: Max above fmax, else Min below fmin, else
+// None. None at once for an empty currentText or no range.
 RangeWarning CheckFocalRangeCore(std::string_view currentText, std::int16_t keyCode,
                                  const std::optional<FocalRange>& range);
 

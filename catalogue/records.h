@@ -30,10 +30,9 @@ struct LensRecord {
 inline constexpr int kCameraRows = 37;
 inline constexpr int kLensRows = 11;
 
-// The camera rows in their fixed order. Row 19 was never filled and stays empty (empty
-// texts, zero numbers), so no camera type ever lists it.
+// The tables in their fixed row order. Camera row 19 was never filled and stays empty
+// (empty texts, zero numbers), so no camera type ever lists it.
 const std::array<CameraRecord, kCameraRows>& CameraTable();
-
 const std::array<LensRecord, kLensRows>& LensTable();
 
 // LNS-05 (1/3 type, 2.8 to 6.0 mm): the only lens offered to the cameras for which

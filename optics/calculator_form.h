@@ -56,8 +56,8 @@ class CalculatorForm {
   virtual ~CalculatorForm() = default;
   virtual std::string Text(Field field) const = 0;
   virtual void SetText(Field field, const std::string& text) = 0;
-  // Exempt from the 4-character rule, so a partner such as "101.3" is neither cut nor
-  // rewritten for ever.
+  // A derived partner value, written in full: exempt from the 4-character rule, so that
+  // "101.3" is neither cut nor rewritten for ever.
   virtual void SetPartnerText(Field field, const std::string& text) = 0;
   // A result label's caption and its value (0 for the "0" of a reset row).
   virtual void SetCaption(ResultCell cell, const std::string& caption, double value) = 0;

@@ -12,7 +12,7 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Length of the longest prefix shaped sign? digits* ("." digits*)? with at least one digit.
+// Length of the longest prefix shaped sign? digits* ("." digits*)? with a digit, or 0.
 std::size_t NumberPrefixLength(std::string_view text) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;

@@ -7,7 +7,7 @@
 #include "optics/distance_and_focal_length.h"
 #include "optics/illumination.h"
 #include "ui/entry_field.h"
-#include "ui/entry_limits.h"
+#include "ui/entry_keys.h"
 #include "ui/numeric_entry.h"
 
 namespace app {

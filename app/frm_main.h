@@ -12,8 +12,8 @@
 #include "optics/calculator_form.h"
 #include "optics/entry_fields.h"
 #include "ui/control_table.h"
+#include "ui/entry_keys.h"
 #include "ui/form_controls.h"
-#include "ui/key_code.h"
 
 namespace ui {
 class EntryField;

@@ -1,6 +1,7 @@
 #include "ui/entry_field.h"
 
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -9,8 +10,7 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "ui/characters.h"
-#include "ui/condensed_font.h"
+#include "ui/numeric_entry.h"
 
 namespace ui {
 namespace {
@@ -30,16 +30,14 @@ KeyCode ControlKeyCode(int key) {
   }
 }
 
-// Shortcuts are recognised by key and modifiers, not by the event's text: on X11
-// Ctrl+V arrives with the text "\x16", synthesised events with "v". Ctrl with Alt
-// is AltGr on some keyboards, which types characters.
+// By modifiers, not by the event's text: on X11 Ctrl+V brings "\x16", a synthesised
+// one "v". Ctrl with Alt is AltGr on some keyboards, which types characters.
 bool IsEditingShortcut(const QKeyEvent* event) {
   const Qt::KeyboardModifiers modifiers = event->modifiers();
   return (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
 }
 
-// Alt and Meta combinations belong to the window (menus, mnemonics): they type
-// nothing into the field.
+// Alt and Meta combinations belong to the window (menus, mnemonics).
 bool IsWindowShortcut(const QKeyEvent* event) {
   const Qt::KeyboardModifiers modifiers = event->modifiers();
   return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
@@ -49,20 +47,16 @@ bool IsControlCharacter(QChar c) {
   return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
 }
 
-// The keypad's decimal key types "," on many layouts ("." on others): in a field
-// that takes only "." as the decimal point, it is the point. With Num Lock off the
-// key is Delete and edits as Delete.
+// The keypad's decimal key types "," on many layouts; here it is the point. With Num
+// Lock off it is Delete.
 bool IsKeypadDecimalKey(const QKeyEvent* event) {
   return (event->modifiers() & Qt::KeypadModifier) &&
          (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period);
 }
 
-// Text that reaches the field other than by a typed key (a paste, a drop, an
-// assistive technology's write) comes without the white space around it: a
-// spreadsheet cell's tab or a document's spaces are no part of the value, and the
-// field holds what it shows. The line edit checks every edit here before it
-// reports the change; what the edit put between the old text's unchanged start
-// and end is what arrived.
+// Text that arrives other than by a typed key (a paste, a drop, an assistive
+// technology's write) loses the white space around it, as a spreadsheet cell's tab.
+// A validator, as the line edit checks every edit with it before reporting it.
 class ArrivingTextTrimmer : public QValidator {
  public:
   ArrivingTextTrimmer(const QString& before, const int& typedKeys, QObject* parent)
@@ -70,19 +64,15 @@ class ArrivingTextTrimmer : public QValidator {
 
   State validate(QString& input, int& pos) const override {
     if (typedKeys_ > 0) return Acceptable;
+    // What arrived lies between the old text's unchanged start and end.
     const qsizetype most = std::min(input.size(), before_.size());
-    qsizetype start = 0;
-    while (start < most && input[start] == before_[start]) ++start;
-    qsizetype end = input.size();  // the arrived text is input[start, end)
-    while (end > start && input.size() - end < before_.size() - start &&
-           input[end - 1] == before_[before_.size() - (input.size() - end) - 1]) {
-      --end;
-    }
-    // A tab inside stays white space, as a space: the line edit would lay it out
-    // to a tab stop beyond the field's end.
-    for (qsizetype i = start; i < end; ++i) {
-      if (input[i] == QLatin1Char('\t')) input[i] = QLatin1Char(' ');
-    }
+    const auto from = input.cbegin();
+    const qsizetype start = std::mismatch(from, from + most, before_.cbegin()).first - from;
+    const auto back = input.crbegin();
+    const qsizetype end =
+        input.size() - (std::mismatch(back, back + most - start, before_.crbegin()).first - back);
+    // A tab inside becomes a space: it would be laid out to a stop past the field's end.
+    std::replace(input.begin() + start, input.begin() + end, QChar(u'\t'), QChar(u' '));
     qsizetype leading = 0, trailing = 0;
     while (start + leading < end && input[start + leading].isSpace()) ++leading;
     while (end - trailing > start + leading && input[end - trailing - 1].isSpace()) ++trailing;
@@ -103,14 +93,31 @@ class ArrivingTextTrimmer : public QValidator {
 
 // The line edit keeps this much room on either side of its text.
 constexpr int kLineEditTextMargin = 2;
+// A line edit scrolls once its text and the caret's pixel reach the far edge.
+constexpr qreal kCaretRoom = 2;
+
+// The stretch at which `text` fits `width` with room for the caret: AnyStretch where
+// it fits as designed, else the widest that fits, at least 1 percent.
+int CondensedStretch(QFont font, const QString& text, int width, const QPaintDevice* device) {
+  const auto advance = [&](int stretch) {
+    font.setStretch(stretch);
+    return QFontMetricsF(font, device).horizontalAdvance(text);
+  };
+  const qreal room = width - kCaretRoom;
+  const qreal natural = advance(QFont::AnyStretch);
+  if (natural <= room || natural <= 0) return QFont::AnyStretch;
+  // Widths scale about linearly with the stretch; hinting may round a glyph up,
+  // so step down from the estimate until the text really fits.
+  int stretch = std::clamp(static_cast<int>(100 * room / natural), 1, 99);
+  while (stretch > 1 && advance(stretch) > room) --stretch;
+  return stretch;
+}
 
 }  // namespace
 
 KeyCode KeyCodeOfCharacter(const QString& character) {
   if (character.isEmpty()) return kDiscardKey;
   const char16_t unit = character.front().unicode();
-  // Non-single-byte characters keep a code that matches no digit, point or control
-  // key, so the filter treats them like any other character.
   return unit < 0x100 ? static_cast<KeyCode>(unit) : KeyCode{0x7fff};
 }
 
@@ -120,14 +127,11 @@ EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {
 }
 
 void EntryField::OnTextChanged(const QString& text) {
-  // Qt also reports edits that leave the text as it was (a paste of the same
-  // text); only a different text is a change.
+  // Qt also reports edits that leave the text as it was (a paste of the same text).
   if (text == lastText_) return;
   lastText_ = text;
   // Fitted before the handlers run: a nested write fits its own text last.
   FitText();
-  // Whatever changed the text, if neither a typed key nor the program did, the
-  // user did.
   if (programWrites_ == 0 && typedKeys_ == 0) emit UserEdit();
   emit Change();
 }
@@ -149,8 +153,7 @@ QRect EntryField::TextRect() const {
 void EntryField::FitText() {
   const int width = TextRect().width() - 2 * kLineEditTextMargin;
   QFont condensed = font();
-  // Measured as shown: the line edit shows control characters and line and
-  // paragraph separators as spaces.
+  // As shown: the line edit shows control characters and separators as spaces.
   condensed.setStretch(CondensedStretch(condensed, displayText(), width, this));
   if (condensed.stretch() == font().stretch()) return;
   // Changing the font re-enters changeEvent, which must not fit again.
@@ -164,10 +167,8 @@ void EntryField::changeEvent(QEvent* event) {
 }
 
 void EntryField::WriteTextExemptFromLengthRule(const QString& text) {
-  const bool outer = exemptWrite_;
-  exemptWrite_ = true;
+  const QScopedValueRollback exempt(exemptWrite_, true);
   WriteText(text);
-  exemptWrite_ = outer;
 }
 
 void EntryField::ApplyKeyCode(KeyCode keyCode, const QString& typed) {
@@ -210,10 +211,8 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  // Every character that is typed, printable or not (format characters, private
-  // use, beyond the basic plane), meets the key handler; only keys that type no
-  // character (Delete, the arrows, Home, End, function keys) edit as the platform
-  // does.
+  // Every typed character, printable or not, meets the key handler; keys that type
+  // none (Delete, the arrows, Home, End) edit as the platform does.
   const QString text = event->text();
   if (text.isEmpty() || event->key() == Qt::Key_Delete || IsControlCharacter(text.front())) {
     QLineEdit::keyPressEvent(event);
@@ -223,32 +222,28 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-// Left and Right over a selection leave the caret at its start or end, as X11,
-// GTK and macOS do; Qt's Windows scheme, which the offscreen platform uses, would
-// move it on from the selection's end. One behaviour everywhere.
+// Left and Right over a selection stop at its start or end, as on X11, GTK and macOS;
+// Qt's Windows scheme, which the offscreen platform uses, would move on past it.
 bool EntryField::CollapseSelection(const QKeyEvent* event) {
-  if (!hasSelectedText() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+  const int key = event->key();
+  if (!hasSelectedText() || (key != Qt::Key_Left && key != Qt::Key_Right) ||
+      (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
     return false;
   }
-  if (event->key() == Qt::Key_Left) {
-    setCursorPosition(selectionStart());
-  } else if (event->key() == Qt::Key_Right) {
-    setCursorPosition(selectionEnd());
-  } else {
-    return false;
-  }
+  setCursorPosition(key == Qt::Key_Left ? selectionStart() : selectionEnd());
   return true;
 }
 
 void EntryField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   switch (event->reason()) {
+    // Back from a message box, a popup or another application: the focus has not
+    // moved within the window.
     case Qt::ActiveWindowFocusReason:
     case Qt::PopupFocusReason:
       return;
     case Qt::MouseFocusReason:
-      // The press that follows would place the caret over the selection: the focus
-      // handling runs once that press is done.
+      // The press that follows would place the caret over the selection: wait for it.
       gotFocusByMouse_ = true;
       return;
     default:
@@ -265,15 +260,12 @@ void EntryField::mousePressEvent(QMouseEvent* event) {
 }
 
 void EntryField::inputMethodEvent(QInputMethodEvent* event) {
-  // Text composed by an input method is typed like keys, so it meets the filter,
-  // without the white space around it, as a paste.
+  // Composed text is typed like keys, trimmed as a paste is. Once a character is
+  // refused, the rest is dropped: each could raise a range warning of its own.
   if (isReadOnly()) {
     QLineEdit::inputMethodEvent(event);
     return;
   }
-  // A commit may be long. Once a character is refused the commit is no number
-  // this field takes, and each further character could raise a range warning of
-  // its own: the rest of the commit is dropped.
   for (const QString& character : Characters(event->commitString().trimmed())) {
     if (TypeCharacter(character) == kDiscardKey) break;
   }

@@ -3,34 +3,22 @@
 #include <QLineEdit>
 #include <functional>
 
-#include "ui/key_code.h"
+#include "ui/entry_keys.h"
 
 namespace ui {
 
-// A single-line text box with the event semantics the calculators rely on:
-// - every change of the text, typed or written by the program, raises Change before
-//   the change returns; writing the text the box already holds raises nothing;
-// - every key that produces a character (and Backspace, Return, Escape) first goes
-//   through the key handler with its code, and the handler returns the code to
-//   apply: 0 discards the key, 8 acts as Backspace; Delete, the arrows, Home, End and the Ctrl
-//   shortcuts edit as the platform does without passing it, and Alt shortcuts
-//   are left to the window; Left and Right over a selection collapse it to its
-//   start or end on every platform;
-// - a change the user makes without typing a character (a paste, a cut, Delete,
-//   undo, a drop, an assistive technology's write) raises UserEdit before Change;
-//   text that arrives so, or from an input method, loses the white space around it
-//   first, and the keypad's decimal key types "." whatever the layout gives;
-// - GotFocus is raised when the focus moves to the box within the window, but not
-//   when it comes back from a message box, a popup or another application;
-// - the whole text always stands in the box: a text wider than it (a value the
-//   program writes) is drawn condensed rather than scrolled.
+// A single-line text box with the events the calculators rely on: Change for every
+// change of the text before the change returns, after UserEdit where neither a typed
+// key nor the program made it; every typed character (and Backspace, Return, Escape)
+// through the key handler first; GotFocus for a move of the focus within the window.
+// A text wider than the box is drawn condensed rather than scrolled.
 class EntryField : public QLineEdit {
   Q_OBJECT
 
  public:
   explicit EntryField(QWidget* parent = nullptr);
 
-  // The program's write of the whole text.
+  // Writing the text the box holds raises nothing.
   void WriteText(const QString& text);
 
   // A write that the length rule leaves alone while its change handling runs.
@@ -38,11 +26,10 @@ class EntryField : public QLineEdit {
   bool InExemptWrite() const { return exemptWrite_; }
   bool InProgramWrite() const { return programWrites_ > 0; }
 
-  // Applies a key code as the handler left it, for the typed character.
+  // Applies the code the key handler returned for `typed`.
   void ApplyKeyCode(KeyCode keyCode, const QString& typed);
 
-  // The key handling every typed character meets first, called directly: it hands
-  // back the code to apply. Without one, every key is applied as typed.
+  // Sees every typed character's code first and returns the one to apply.
   using KeyHandler = std::function<KeyCode(KeyCode)>;
   void SetKeyHandler(KeyHandler handler) { keyHandler_ = std::move(handler); }
 
@@ -59,12 +46,10 @@ class EntryField : public QLineEdit {
   void changeEvent(QEvent* event) override;
 
  private:
-  // Runs the key handling for one typed character; returns the code applied.
   KeyCode TypeCharacter(const QString& character);
   bool CollapseSelection(const QKeyEvent* event);
   void OnTextChanged(const QString& text);
   void FitText();
-  // Where the line edit draws its text, caret and selection: inside its frame.
   QRect TextRect() const;
 
   KeyCode KeyPress(KeyCode keyCode) const { return keyHandler_ ? keyHandler_(keyCode) : keyCode; }
@@ -78,8 +63,7 @@ class EntryField : public QLineEdit {
   bool gotFocusByMouse_ = false;
 };
 
-// The key code of one typed character: its code when it is in the single-byte
-// range, else a code that counts as "any other character".
+// A character's own code where it is single-byte, else one that counts as any other.
 KeyCode KeyCodeOfCharacter(const QString& character);
 
 }  // namespace ui

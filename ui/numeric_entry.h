@@ -1,21 +1,27 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <cstdint>
 
-#include "ui/key_code.h"
+#include "ui/entry_keys.h"
 
 namespace ui {
 
 class EntryField;
+
+// Texts counted and cut in characters (code points), never splitting a surrogate
+// pair: the length rules count what the user sees as one character.
+qsizetype CharacterCount(QStringView text);
+QString CharacterPrefix(QStringView text, qsizetype count);
+QStringList Characters(QStringView text);
 
 // The key filter of the entry fields: digits, one decimal point (not first) and
 // Backspace, and no more than limit - 1 characters without a selection. With a
 // selection, any key that is not a digit becomes Backspace and deletes it.
 KeyCode FilteredKeyCode(KeyCode keyCode, std::int16_t limit, QStringView text,
                         qsizetype selectionLength);
-
-// The same applied to a box's current text and selection.
 void FilterNumericKey(KeyCode& keyCode, std::int16_t limit, const EntryField& box);
 
 // Cuts a text of limit or more characters back to its first limit - 1. A partner

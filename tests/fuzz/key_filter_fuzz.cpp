@@ -10,7 +10,6 @@
 
 #include "tests/fuzz/byte_reader.h"
 #include "tests/fuzz/fuzz_failure.h"
-#include "ui/characters.h"
 #include "ui/entry_field.h"
 #include "ui/numeric_entry.h"
 

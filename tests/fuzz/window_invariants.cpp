@@ -12,11 +12,11 @@
 #include "optics/number_text.h"
 #include "optics/sensor_format.h"
 #include "tests/window/whole_text.h"
-#include "ui/characters.h"
 #include "ui/entry_field.h"
-#include "ui/entry_limits.h"
+#include "ui/entry_keys.h"
 #include "ui/fitted_label.h"
 #include "ui/list_box.h"
+#include "ui/numeric_entry.h"
 #include "ui/qt_text.h"
 
 namespace fuzz {

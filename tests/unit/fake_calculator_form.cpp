@@ -16,7 +16,7 @@
 #include "optics/distance_and_focal_length.h"
 #include "optics/illumination.h"
 #include "optics/sensor_format.h"
-#include "ui/entry_limits.h"
+#include "ui/entry_keys.h"
 
 namespace optics {
 

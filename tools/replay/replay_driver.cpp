@@ -12,9 +12,9 @@
 #include "tools/harness/keys.h"
 #include "tools/harness/window_driver.h"
 #include "tools/replay/state_report.h"
-#include "ui/characters.h"
 #include "ui/entry_field.h"
 #include "ui/list_box.h"
+#include "ui/numeric_entry.h"
 
 namespace tools {
 ReplayDriver::ReplayDriver(app::FrmMain& window, QTextStream& out) : window_(window), out_(out) {

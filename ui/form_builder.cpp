@@ -8,7 +8,6 @@
 #include <map>
 #include <vector>
 
-#include "ui/accessibility.h"
 #include "ui/contrast_colours.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
@@ -20,6 +19,8 @@
 
 namespace ui {
 namespace {
+
+using optics::ResultTable;
 
 const QColor kEntryBackground(255, 255, 128);
 const QColor kOutputBackground(0, 255, 255);
@@ -33,8 +34,7 @@ QWidget* MakeEntry(const ControlDesign& design, QWidget* parent) {
   } else {
     FixFill(*field, kEntryBackground);
   }
-  // A field stands on the flat inside of its frame and fills that colour around
-  // its rounded panel itself, so that a key repaints the field alone.
+  // Filling the frame's colour around its rounded panel itself, it repaints alone.
   field->setBackgroundRole(QPalette::Window);
   field->setAutoFillBackground(true);
   return field;
@@ -68,16 +68,14 @@ QWidget* MakeControl(const ControlDesign& design, QWidget* parent) {
       return picture;
     }
     case ControlKind::Image: {
-      // The diagram's holder as designed, never seen: the picture box shows the
-      // diagram, which is rendered straight from the assets.
+      // The diagram's holder as designed, never seen: the picture box shows it.
       auto* image = new QLabel(parent);
       image->hide();
       return image;
     }
     case ControlKind::Line: {
       auto* line = new QWidget(parent);
-      // A line control's colour is the palette's text colour, so it shows on a
-      // dark window as on a light one.
+      // In the palette's text colour, so that it shows on a dark window too.
       line->setAutoFillBackground(true);
       line->setBackgroundRole(QPalette::WindowText);
       return line;
@@ -96,15 +94,14 @@ void CollectHandles(FormControls& c) {
     c.fields[static_cast<std::size_t>(entry.field)] =
         Find<EntryField>(c, ui::FieldName(entry.field));
   }
-  for (optics::ResultTable table : optics::kResultTables) {
+  for (ResultTable table : optics::kResultTables) {
     for (int format = 0; format < optics::kFormatCount; ++format) {
       const QString array = ResultArrayName(table, format);
       for (int element = 0; element <= optics::ValueCount(table); ++element) {
         FittedLabel* label = Find<FittedLabel>(c, MemberName(array, element));
         c.results[{table, format, element}] = label;
-        // A result row stands on the flat inside of its frame: filling that
-        // colour itself, a label whose value changes is repainted alone, not
-        // with the frame beneath it.
+        // Filling its own background, a label whose value changes repaints alone,
+        // not with the frame beneath it.
         label->setAutoFillBackground(true);
       }
     }
@@ -151,7 +148,68 @@ void KeepTextClearOfLines(const FormControls& c, const std::vector<QWidget*>& li
   }
 }
 
+const char* TableName(ResultTable table) {
+  switch (table) {
+    case ResultTable::AngleOfView:
+      return "angle of view";
+    case ResultTable::Distance:
+      return "object distance";
+    case ResultTable::FocalLength:
+      return "focal length";
+  }
+  return "";
+}
+
+QString ColumnHeading(ResultTable table, int element) {
+  // The focal-length heading on the window reads "f[m]"; its values are millimetres.
+  if (table == ResultTable::FocalLength) return QStringLiteral("f[mm]");
+  return ToQString(ValueColumnHeading(table, element));
+}
+
+// Each result label keeps its value as its accessible name, so that a screen reader
+// reads the value, and says where it stands as its description.
+void DescribeForAssistiveTechnology(const FormControls& controls) {
+  for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
+    controls.Field(entry.field).setAccessibleName(ToQString(entry.accessibleName));
+  }
+  for (ResultTable table : optics::kResultTables) {
+    for (int format = 0; format < optics::kFormatCount; ++format) {
+      const QString row =
+          ToQString(optics::kSensorFormats[static_cast<std::size_t>(format)].caption);
+      const QString calculator = QString::fromLatin1(TableName(table));
+      controls.Result({table, format, 0})
+          .setAccessibleDescription(QStringLiteral("row title, %1").arg(calculator));
+      for (int element = 1; element <= optics::ValueCount(table); ++element) {
+        controls.Result({table, format, element})
+            .setAccessibleDescription(
+                QStringLiteral("%1, %2, %3").arg(row, ColumnHeading(table, element), calculator));
+      }
+    }
+  }
+  controls.FraCameraSlect->setAccessibleName(QStringLiteral("Camera and lens selection"));
+  controls.LstCamera->setAccessibleName(QStringLiteral("Camera models"));
+  controls.LstLens->setAccessibleName(QStringLiteral("Lens models"));
+}
+
 }  // namespace
+
+QString FieldName(optics::Field field) { return ToQString(optics::FieldName(field)); }
+
+QString ResultArrayName(ResultTable table, int format) {
+  // By table, then format in the order 1/4, 1/3, 1/2 type.
+  static const std::array<std::array<const char*, optics::kFormatCount>, optics::kResultTableCount>
+      kNames = {{
+          {"Lbl_angle_4", "Lbl_angle_3", "Lbl_angle_2"},
+          {"lbl_L_4", "Lbl_L3", "lbl_L_2"},
+          {"lbl_f_4", "lbl_f_3", "lbl_f_2"},
+      }};
+  return QString::fromLatin1(
+      kNames[static_cast<std::size_t>(table)][static_cast<std::size_t>(format)]);
+}
+
+QString MemberName(const QString& array, int index) {
+  return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
 
 QRect PixelGeometry(const ControlDesign& design) {
   if (design.kind == ControlKind::Line) {

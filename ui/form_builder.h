@@ -9,8 +9,7 @@ class QWidget;
 
 namespace ui {
 
-// Builds every control of the window from the control table into window: kind,
-// container, caption, geometry, font, colours and tab order.
+// Builds every control of the control table into `window`, with its tab order.
 FormControls BuildForm(QWidget& window);
 
 // A control's geometry in logical pixels, relative to its container.

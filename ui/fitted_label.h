@@ -7,17 +7,15 @@
 
 namespace ui {
 
-// A label that shows its whole text in its designed geometry: a text wider than
-// the label's text area (a long result such as "35996.4", a heading in a wide
-// fallback face) is drawn condensed rather than cut, so no digit is ever hidden.
+// A label that draws a text wider than its text area (a long result such as "35996.4",
+// a heading in a wide fallback face) condensed rather than cut, so no digit is hidden.
 class FittedLabel : public QLabel {
   Q_OBJECT
 
  public:
   using QLabel::QLabel;
 
-  // The part of the label its text may use, in the label's own coordinates: a
-  // grid line drawn across the label keeps the text to its side of the line.
+  // The part of the label its text may use: a grid line across it keeps the text aside.
   void SetTextArea(const QRect& area);
   QRect TextArea() const { return textArea_.isNull() ? contentsRect() : textArea_; }
 
@@ -25,21 +23,21 @@ class FittedLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // Where and how the text is drawn, worked out once per text, font and
-  // geometry: the text is laid out once, measured from that layout and drawn
-  // from it, where laying it out is most of what a paint costs.
-  struct Placement {
+  // The text is placed again only when these change: laying it out is most of what a
+  // paint costs.
+  struct Inputs {
     QString text;
     QFont font;
     QRect contents;
     QRect area;
     Qt::Alignment alignment;
     qreal pixelRatio = 0;
-
+    bool operator==(const Inputs&) const = default;
+  };
+  struct Placement {
+    Inputs inputs;
     std::unique_ptr<QTextLayout> layout;  // one line, its baseline at the font's ascent
-    bool asLabel = true;                  // where the label itself would put it
-    // The painter's offset and horizontal scale, and where the layout starts in
-    // the scaled coordinates.
+    // The painter's offset and horizontal scale; where the layout starts, scaled.
     QPointF offset;
     qreal scale = 1;
     QPointF start;

@@ -46,8 +46,7 @@ QColor StandingOut(const QColor& ground, const QColor& towards, double ratio) {
 }
 
 void FixFill(QWidget& widget, const QColor& fill, const QColor& text) {
-  // Qt's default light palette, whatever palette the desktop's theme hands the
-  // style: its text colour, greyed, in a selection and as a placeholder.
+  // Qt's default light palette's colours.
   const QColor black(Qt::black);
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Base, fill);

@@ -28,10 +28,8 @@ enum class FontRole {
 
 enum class ColourRole { Default, Entry, Output };
 
-// One control of the window as designed: geometry in twips (1/1440 inch, 15 to a
-// pixel at 96 dpi) from the top-left corner of its container ("" is the window's
-// client area). A line keeps its end points instead: (left, top) is the first,
-// (left + width, top + height) the second, and one of width and height is 0.
+// One control as designed, in twips (15 to a pixel at 96 dpi) from its container's
+// top-left ("" is the client area). A line runs from (left, top) to (left + width, top + height).
 struct ControlDesign {
   std::string_view name;  // array members carry their index: "Lbl_angle_4(1)"
   ControlKind kind;
@@ -52,15 +50,13 @@ std::span<const ControlDesign> ControlTable();
 // The keyboard focus order of the controls that take the focus.
 std::span<const std::string_view> TabOrder();
 
-// The caption of the heading over a result table's value column (element 1 to
-// optics::ValueCount), as the window shows it.
+// The heading over a result table's value column (element 1 to optics::ValueCount).
 std::string_view ValueColumnHeading(optics::ResultTable table, int element);
 
 inline constexpr std::string_view kWindowCaption = "Focimetra";
 
-// The camera-data labels' 14-character prefixes. Start-up writes them over the
-// labels' design-time captions, and a chosen camera or lens writes a prefix and
-// its value, so those captions are never seen.
+// The camera-data labels' prefixes, written over their design-time captions at
+// start-up and with its value when a camera or lens is chosen.
 inline constexpr std::string_view kCcdPrefix = "/CCD         :";
 inline constexpr std::string_view kFmaxPrefix = "/f_max [mm]  :";
 inline constexpr std::string_view kFminPrefix = "/f_min [mm]  :";

@@ -17,9 +17,8 @@ const QStringList kJapaneseSans = {
     QStringLiteral("Droid Sans Fallback"),
 };
 
-// The face asked for by name: the designed one where it is installed, else the
-// first of its substitutes that is. Asked for a face that is not installed, the
-// toolkit first has fontconfig sort every font as a stand-in for it.
+// Only an installed face is named: for one that is not, the toolkit would have
+// fontconfig sort every font as a stand-in.
 QString InstalledFace(const QString& family) {
   const QStringList installed = QFontDatabase::families();
   for (const QString& face : QStringList{family} + QFont::substitutes(family)) {

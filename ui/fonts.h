@@ -6,14 +6,11 @@
 
 namespace ui {
 
-// The faces the window was designed with are Windows fonts. Registers the
-// metric-compatible IPA Gothic faces, then any Japanese-capable sans face, as their
-// substitutes, so that elsewhere the layout keeps its proportions. Call once,
-// before the window is built.
+// Registers metric-compatible faces for the window's Windows fonts, so that the layout
+// keeps its proportions elsewhere. Call once, before the window is built.
 void RegisterFontSubstitutes();
 
-// A role's font, in the face installed under the designed name or its first
-// installed substitute.
+// A role's font, in the designed face or its first installed substitute.
 QFont FontFor(FontRole role);
 
 }  // namespace ui

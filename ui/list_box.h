@@ -4,9 +4,8 @@
 
 namespace ui {
 
-// A sorted single-selection list whose Click is raised whenever an entry becomes
-// the current one, by the user (mouse or arrow keys) or by the program. Clearing
-// the list and adding entries raise nothing and never change the current entry.
+// A sorted single-selection list that raises Click whenever an entry becomes current,
+// by the user or the program; clearing and adding entries raise nothing.
 class ListBox : public QListWidget {
   Q_OBJECT
 

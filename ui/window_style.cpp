@@ -30,8 +30,7 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     top = std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                    option->fontMetrics.height());
   }
-  // Where the base style's border runs: a frame width in from the left, the contents'
-  // margin and a frame width below the caption line (or the top), along the right and bottom.
+  // Where the base style's border runs, below the caption line and the contents' margin.
   const int frameWidth = pixelMetric(PM_DefaultFrameWidth, option, widget);
   QStyleOptionGroupBox box;
   box.QStyleOption::operator=(*option);
@@ -39,10 +38,8 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
       subControlRect(CC_GroupBox, &box, SC_GroupBoxContents, widget).left() - option->rect.left();
   const QRect border = option->rect.adjusted(frameWidth, top + margin + frameWidth, 0, 0);
   if (border.isEmpty()) return;
-  // Plain rectangles, which the raster engine fills fastest: the border's
-  // colour, then the inside over it. The border leans from the window's colour
-  // towards its text's just far enough to stand out, and a disabled frame keeps
-  // the border of an enabled one.
+  // Plain rectangles, which the raster engine fills fastest. The border leans towards
+  // the (enabled) text colour just far enough to stand out.
   const QColor fill = option->palette.color(QPalette::Window);
   const QColor text = option->palette.color(QPalette::Active, QPalette::WindowText);
   painter->fillRect(border, StandingOut(fill, text, kBorderContrast));

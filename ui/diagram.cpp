@@ -20,10 +20,6 @@ QSize DevicePixels(QSizeF logicalSize, qreal devicePixelRatio) {
           static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio))};
 }
 
-QString ReadyMadePath(QSize pixels) {
-  return QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height());
-}
-
 QByteArray Source() {
   QFile file(kSource);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -110,23 +106,22 @@ QSize DiagramNaturalSize() {
 QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
   const QSize pixels = DevicePixels(logicalSize, devicePixelRatio);
   // The common sizes come ready-made from the same source.
-  QPixmap diagram(ReadyMadePath(pixels));
-  if (!diagram.isNull()) {
-    diagram.setDevicePixelRatio(devicePixelRatio);
-    return diagram;
-  }
-  QSvgRenderer source(kSource);
-  if (source.isValid()) {
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform);
-    source.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    painter.end();
-    diagram = QPixmap::fromImage(image);
-  } else {
-    diagram = QPixmap(kPicture).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QPixmap diagram(
+      QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height()));
+  if (diagram.isNull()) {
+    QSvgRenderer source(kSource);
+    if (source.isValid()) {
+      QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                             QPainter::SmoothPixmapTransform);
+      source.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+      painter.end();
+      diagram = QPixmap::fromImage(image);
+    } else {
+      diagram = QPixmap(kPicture).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
   }
   diagram.setDevicePixelRatio(devicePixelRatio);
   return diagram;

@@ -10,38 +10,35 @@ namespace {
 using K = ControlKind;
 using F = FontRole;
 using C = ColourRole;
+using Text = std::string_view;
 
-constexpr ControlDesign Label(std::string_view name, std::string_view container,
-                              std::string_view caption, int left, int top, int width, int height,
-                              FontRole font = F::Window) {
+constexpr ControlDesign Label(Text name, Text container, Text caption, int left, int top, int width,
+                              int height, FontRole font = F::Window) {
   return {name, K::Label, container, caption, left, top, width, height, font};
 }
 
-constexpr ControlDesign Value(std::string_view name, std::string_view container, int left, int top,
-                              int width) {
+constexpr ControlDesign Value(Text name, Text container, int left, int top, int width) {
   return Label(name, container, "0", left, top, width, 255, F::Value);
 }
 
-constexpr ControlDesign Entry(std::string_view name, std::string_view container, int left,
-                              int top) {
+constexpr ControlDesign Entry(Text name, Text container, int left, int top) {
   return {name, K::TextBox, container, "", left, top, 615, 270, F::Window, C::Entry};
 }
 
-// The row title of a result row: the caption of the format with sensor-format code
-// n (the n of a 1/n type imager).
-constexpr ControlDesign RowTitle(std::string_view name, std::string_view container, int code,
-                                 int left, int top, int width) {
+// A result row's title: the caption of the format of code n (a 1/n type imager).
+constexpr ControlDesign RowTitle(Text name, Text container, int code, int left, int top,
+                                 int width) {
   const auto format = static_cast<std::size_t>(optics::FormatIndexOfCode(code));
   return Label(name, container, optics::kSensorFormats.at(format).caption, left, top, width, 255);
 }
 
-constexpr ControlDesign Line(std::string_view name, std::string_view container, int x1, int y1,
-                             int x2, int y2, int width = 1) {
+constexpr ControlDesign Line(Text name, Text container, int x1, int y1, int x2, int y2,
+                             int width = 1) {
   return {name, K::Line, container, "", x1, y1, x2 - x1, y2 - y1, F::Window, C::Default, width};
 }
 
-constexpr ControlDesign Frame(std::string_view name, std::string_view container,
-                              std::string_view caption, int left, int top, int width, int height) {
+constexpr ControlDesign Frame(Text name, Text container, Text caption, int left, int top, int width,
+                              int height) {
   return {name, K::Frame, container, caption, left, top, width, height};
 }
 
@@ -207,15 +204,10 @@ std::span<const ControlDesign> ControlTable() { return kControls; }
 std::span<const std::string_view> TabOrder() { return kTabOrder; }
 
 std::string_view ValueColumnHeading(optics::ResultTable table, int element) {
-  switch (table) {
-    case optics::ResultTable::AngleOfView:
-      return kAngleHeadings.at(static_cast<std::size_t>(element - 1));
-    case optics::ResultTable::Distance:
-      return kDistanceHeading;
-    case optics::ResultTable::FocalLength:
-      return kFocalHeading;
+  if (table == optics::ResultTable::AngleOfView) {
+    return kAngleHeadings.at(static_cast<std::size_t>(element - 1));
   }
-  return {};
+  return table == optics::ResultTable::Distance ? kDistanceHeading : kFocalHeading;
 }
 
 }  // namespace ui

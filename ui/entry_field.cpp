@@ -70,7 +70,7 @@ class ArrivingTextTrimmer : public QValidator {
     const qsizetype start = std::mismatch(from, from + most, before_.cbegin()).first - from;
     const auto back = input.crbegin();
     const qsizetype end =
-        input.size() - (std::mismatch(back, back + most - start, before_.crbegin()).first - back);
+        input.size() - (std::mismatch(back, back + (most - start), before_.crbegin()).first - back);
     // A tab inside becomes a space: it would be laid out to a stop past the field's end.
     std::replace(input.begin() + start, input.begin() + end, QChar(u'\t'), QChar(u' '));
     qsizetype leading = 0, trailing = 0;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/contrast_colours.h"
+#include "ui/window_style.h"
 
 namespace ui {
 namespace {

@@ -8,7 +8,6 @@
 #include <map>
 #include <vector>
 
-#include "ui/contrast_colours.h"
 #include "ui/control_table.h"
 #include "ui/entry_field.h"
 #include "ui/fitted_label.h"
@@ -16,6 +15,7 @@
 #include "ui/list_box.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
+#include "ui/window_style.h"
 
 namespace ui {
 namespace {
@@ -89,6 +89,21 @@ T* Find(const FormControls& controls, const QString& name) {
   return qobject_cast<T*>(controls.byName.value(name));
 }
 
+// Where a result label stands, for assistive technology. Its text stays its accessible
+// name, so that a screen reader reads the value.
+QString Description(ResultTable table, int format, int element) {
+  static const std::array<const char*, optics::kResultTableCount> kCalculators{
+      "angle of view", "object distance", "focal length"};
+  const QString calculator = QString::fromLatin1(kCalculators[static_cast<std::size_t>(table)]);
+  if (element == 0) return QStringLiteral("row title, %1").arg(calculator);
+  const QString row = ToQString(optics::kSensorFormats[static_cast<std::size_t>(format)].caption);
+  // The focal-length heading on the window reads "f[m]"; its values are millimetres.
+  const QString column = table == ResultTable::FocalLength
+                             ? QStringLiteral("f[mm]")
+                             : ToQString(ValueColumnHeading(table, element));
+  return QStringLiteral("%1, %2, %3").arg(row, column, calculator);
+}
+
 void CollectHandles(FormControls& c) {
   for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
     c.fields[static_cast<std::size_t>(entry.field)] =
@@ -103,6 +118,7 @@ void CollectHandles(FormControls& c) {
         // Filling its own background, a label whose value changes repaints alone,
         // not with the frame beneath it.
         label->setAutoFillBackground(true);
+        label->setAccessibleDescription(Description(table, format, element));
       }
     }
   }
@@ -148,43 +164,9 @@ void KeepTextClearOfLines(const FormControls& c, const std::vector<QWidget*>& li
   }
 }
 
-const char* TableName(ResultTable table) {
-  switch (table) {
-    case ResultTable::AngleOfView:
-      return "angle of view";
-    case ResultTable::Distance:
-      return "object distance";
-    case ResultTable::FocalLength:
-      return "focal length";
-  }
-  return "";
-}
-
-QString ColumnHeading(ResultTable table, int element) {
-  // The focal-length heading on the window reads "f[m]"; its values are millimetres.
-  if (table == ResultTable::FocalLength) return QStringLiteral("f[mm]");
-  return ToQString(ValueColumnHeading(table, element));
-}
-
-// Each result label keeps its value as its accessible name, so that a screen reader
-// reads the value, and says where it stands as its description.
-void DescribeForAssistiveTechnology(const FormControls& controls) {
+void NameForAssistiveTechnology(const FormControls& controls) {
   for (const optics::EntryFieldInfo& entry : optics::kEntryFields) {
     controls.Field(entry.field).setAccessibleName(ToQString(entry.accessibleName));
-  }
-  for (ResultTable table : optics::kResultTables) {
-    for (int format = 0; format < optics::kFormatCount; ++format) {
-      const QString row =
-          ToQString(optics::kSensorFormats[static_cast<std::size_t>(format)].caption);
-      const QString calculator = QString::fromLatin1(TableName(table));
-      controls.Result({table, format, 0})
-          .setAccessibleDescription(QStringLiteral("row title, %1").arg(calculator));
-      for (int element = 1; element <= optics::ValueCount(table); ++element) {
-        controls.Result({table, format, element})
-            .setAccessibleDescription(
-                QStringLiteral("%1, %2, %3").arg(row, ColumnHeading(table, element), calculator));
-      }
-    }
   }
   controls.FraCameraSlect->setAccessibleName(QStringLiteral("Camera and lens selection"));
   controls.LstCamera->setAccessibleName(QStringLiteral("Camera models"));
@@ -259,7 +241,7 @@ FormControls BuildForm(QWidget& window) {
   for (QWidget* line : lines) line->raise();
   CollectHandles(controls);
   KeepTextClearOfLines(controls, lines);
-  DescribeForAssistiveTechnology(controls);
+  NameForAssistiveTechnology(controls);
   return controls;
 }
 

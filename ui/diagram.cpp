@@ -15,11 +15,6 @@ namespace {
 const QString kPicture = QStringLiteral(":/focimetra/diagram.png");
 const QString kSource = QStringLiteral(":/focimetra/diagram.svg");
 
-QSize DevicePixels(QSizeF logicalSize, qreal devicePixelRatio) {
-  return {static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
-          static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio))};
-}
-
 QByteArray Source() {
   QFile file(kSource);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -47,8 +42,7 @@ QList<DiagramText> DiagramTexts(const QByteArray& source) {
     if (reader.isStartElement()) {
       DiagramText text = open.back();
       text.text.clear();
-      const QXmlStreamAttributes attributes = reader.attributes();
-      const auto a = [&attributes](const char* name) {
+      const auto a = [attributes = reader.attributes()](const char* name) {
         return attributes.value(QLatin1String(name));
       };
       const QRegularExpressionMatch move = translate.match(a("transform"));
@@ -104,7 +98,8 @@ QSize DiagramNaturalSize() {
 }
 
 QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio) {
-  const QSize pixels = DevicePixels(logicalSize, devicePixelRatio);
+  const QSize pixels(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
+                     static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
   // The common sizes come ready-made from the same source.
   QPixmap diagram(
       QStringLiteral(":/focimetra/diagram-%1x%2.png").arg(pixels.width()).arg(pixels.height()));

@@ -17,7 +17,6 @@ QSize DiagramNaturalSize();
 // common sizes, else rendered from its source, else the picture scaled.
 QPixmap RenderDiagram(QSizeF logicalSize, qreal devicePixelRatio);
 
-// The diagram's size in its scalable source.
 QSizeF DiagramSourceSize();
 
 // The diagram drawn into `target` as vectors, every text as text that a PDF reader can search.

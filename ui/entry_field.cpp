@@ -17,17 +17,9 @@ namespace {
 
 // Keys that reach the key handler with a fixed code although they type no text.
 KeyCode ControlKeyCode(int key) {
-  switch (key) {
-    case Qt::Key_Backspace:
-      return kBackspaceKey;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return kReturnKey;
-    case Qt::Key_Escape:
-      return kEscapeKey;
-    default:
-      return kDiscardKey;
-  }
+  if (key == Qt::Key_Backspace) return kBackspaceKey;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return kReturnKey;
+  return key == Qt::Key_Escape ? kEscapeKey : kDiscardKey;
 }
 
 // By modifiers, not by the event's text: on X11 Ctrl+V brings "\x16", a synthesised
@@ -47,16 +39,14 @@ bool IsControlCharacter(QChar c) {
   return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0);
 }
 
-// The keypad's decimal key types "," on many layouts; here it is the point. With Num
-// Lock off it is Delete.
+// The keypad's decimal key, "," on many layouts, is the point (with Num Lock off, Delete).
 bool IsKeypadDecimalKey(const QKeyEvent* event) {
   return (event->modifiers() & Qt::KeypadModifier) &&
          (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period);
 }
 
-// Text that arrives other than by a typed key (a paste, a drop, an assistive
-// technology's write) loses the white space around it, as a spreadsheet cell's tab.
-// A validator, as the line edit checks every edit with it before reporting it.
+// Text arriving other than by a typed key (a paste, a drop) loses the white space around
+// it: a validator, as the line edit checks every edit with it before it reports the change.
 class ArrivingTextTrimmer : public QValidator {
  public:
   ArrivingTextTrimmer(const QString& before, const int& typedKeys, QObject* parent)
@@ -96,8 +86,7 @@ constexpr int kLineEditTextMargin = 2;
 // A line edit scrolls once its text and the caret's pixel reach the far edge.
 constexpr qreal kCaretRoom = 2;
 
-// The stretch at which `text` fits `width` with room for the caret: AnyStretch where
-// it fits as designed, else the widest that fits, at least 1 percent.
+// The widest stretch at which `text` fits `width` with the caret; AnyStretch if it fits as is.
 int CondensedStretch(QFont font, const QString& text, int width, const QPaintDevice* device) {
   const auto advance = [&](int stretch) {
     font.setStretch(stretch);
@@ -106,8 +95,7 @@ int CondensedStretch(QFont font, const QString& text, int width, const QPaintDev
   const qreal room = width - kCaretRoom;
   const qreal natural = advance(QFont::AnyStretch);
   if (natural <= room || natural <= 0) return QFont::AnyStretch;
-  // Widths scale about linearly with the stretch; hinting may round a glyph up,
-  // so step down from the estimate until the text really fits.
+  // Widths scale about linearly with the stretch; hinting may round a glyph up, so step down.
   int stretch = std::clamp(static_cast<int>(100 * room / natural), 1, 99);
   while (stretch > 1 && advance(stretch) > room) --stretch;
   return stretch;
@@ -142,16 +130,11 @@ void EntryField::WriteText(const QString& text) {
   setText(text);
 }
 
-QRect EntryField::TextRect() const {
+void EntryField::FitText() {
   QStyleOptionFrame option;
   initStyleOption(&option);
-  return style()
-      ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-      .marginsRemoved(textMargins());
-}
-
-void EntryField::FitText() {
-  const int width = TextRect().width() - 2 * kLineEditTextMargin;
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+  const int width = contents.marginsRemoved(textMargins()).width() - 2 * kLineEditTextMargin;
   QFont condensed = font();
   // As shown: the line edit shows control characters and separators as spaces.
   condensed.setStretch(CondensedStretch(condensed, displayText(), width, this));
@@ -174,15 +157,13 @@ void EntryField::WriteTextExemptFromLengthRule(const QString& text) {
 void EntryField::ApplyKeyCode(KeyCode keyCode, const QString& typed) {
   if (keyCode == kDiscardKey) return;
   const QScopedValueRollback typing(typedKeys_, typedKeys_ + 1);
-  if (keyCode == kBackspaceKey) {
-    if (hasSelectedText()) {
-      del();
-    } else {
-      backspace();
-    }
-    return;
+  if (keyCode != kBackspaceKey) {
+    insert(keyCode == KeyCodeOfCharacter(typed) ? typed : QString(QChar(keyCode)));
+  } else if (hasSelectedText()) {
+    del();
+  } else {
+    backspace();
   }
-  insert(keyCode == KeyCodeOfCharacter(typed) ? typed : QString(QChar(keyCode)));
 }
 
 KeyCode EntryField::TypeCharacter(const QString& character) {
@@ -211,8 +192,7 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  // Every typed character, printable or not, meets the key handler; keys that type
-  // none (Delete, the arrows, Home, End) edit as the platform does.
+  // Every typed character meets the key handler; keys that type none edit as the platform does.
   const QString text = event->text();
   if (text.isEmpty() || event->key() == Qt::Key_Delete || IsControlCharacter(text.front())) {
     QLineEdit::keyPressEvent(event);

@@ -7,11 +7,10 @@
 
 namespace ui {
 
-// A single-line text box with the events the calculators rely on: Change for every
-// change of the text before the change returns, after UserEdit where neither a typed
-// key nor the program made it; every typed character (and Backspace, Return, Escape)
-// through the key handler first; GotFocus for a move of the focus within the window.
-// A text wider than the box is drawn condensed rather than scrolled.
+// A single-line text box with the events the calculators rely on: Change for every change of
+// the text before the change returns, after UserEdit where neither a typed key nor the program
+// made it; every typed character through the key handler first; GotFocus for a move of the
+// focus within the window. A text wider than the box is drawn condensed rather than scrolled.
 class EntryField : public QLineEdit {
   Q_OBJECT
 
@@ -50,7 +49,6 @@ class EntryField : public QLineEdit {
   bool CollapseSelection(const QKeyEvent* event);
   void OnTextChanged(const QString& text);
   void FitText();
-  QRect TextRect() const;
 
   KeyCode KeyPress(KeyCode keyCode) const { return keyHandler_ ? keyHandler_(keyCode) : keyCode; }
 

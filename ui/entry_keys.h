@@ -6,8 +6,7 @@
 
 namespace ui {
 
-// The code of a typed character as a key handler sees it; a handler may replace it
-// before the field applies it.
+// A typed character's code as the key handler sees it, and may replace it.
 using KeyCode = std::int16_t;
 
 inline constexpr KeyCode kDiscardKey = 0;

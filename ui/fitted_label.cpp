@@ -12,8 +12,7 @@
 namespace ui {
 namespace {
 
-// Room at either side of the text: hinted glyphs on a dense screen come out a little
-// wider or narrower than their advances say.
+// Room at either side: hinted glyphs on a dense screen stray a little from their advances.
 constexpr int kSlack = 2;
 
 }  // namespace
@@ -92,8 +91,7 @@ void FittedLabel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.translate(p.offset);
   if (p.scale != 1) painter.scale(p.scale, 1.0);
-  // In the colour group of the label's state, as the style draws it, and greyed so
-  // that it shows as greyed in every palette.
+  // As the style draws a label's text, greyed so that it shows greyed in every palette.
   QStyleOption option;
   option.initFrom(this);
   const QBrush ink =

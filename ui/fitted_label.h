@@ -23,8 +23,7 @@ class FittedLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  // The text is placed again only when these change: laying it out is most of what a
-  // paint costs.
+  // Placed anew only when these change: laying the text out is most of what a paint costs.
   struct Inputs {
     QString text;
     QFont font;

@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-#include <algorithm>
 
 namespace ui {
 namespace {
@@ -22,10 +21,9 @@ const QStringList kJapaneseSans = {
 QString InstalledFace(const QString& family) {
   const QStringList installed = QFontDatabase::families();
   for (const QString& face : QStringList{family} + QFont::substitutes(family)) {
-    const auto found = std::find_if(
-        installed.begin(), installed.end(),
-        [&face](const QString& name) { return name.compare(face, Qt::CaseInsensitive) == 0; });
-    if (found != installed.end()) return *found;
+    for (const QString& name : installed) {
+      if (name.compare(face, Qt::CaseInsensitive) == 0) return name;
+    }
   }
   return family;
 }

@@ -21,14 +21,12 @@ class FittedLabel;
 class ListBox;
 class PictureBox;
 
-// The realised window: every control by name, and typed handles on the ones the
-// program's procedures address.
+// The realised window: every control by name, and typed handles on those the program addresses.
 struct FormControls {
   QHash<QString, QWidget*> byName;
 
   std::array<EntryField*, optics::kEntryFieldCount> fields{};  // by optics::Field
-  // Result labels by table, format (index into the sensor-format table) and element:
-  // the row title, then the values.
+  // By table, format (an index into the sensor formats) and element: title, then values.
   optics::PerResultCell<FittedLabel*> results;
 
   QCheckBox* ChkCameraSelect = nullptr;

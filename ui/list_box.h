@@ -16,7 +16,6 @@ class ListBox : public QListWidget {
   void Clear();
   // Makes the entry at index current; raises Click when it was not current already.
   void MakeCurrent(int index);
-  // The text of the current entry, empty when there is none.
   QString CurrentText() const;
 
  signals:

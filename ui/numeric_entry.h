@@ -17,9 +17,8 @@ qsizetype CharacterCount(QStringView text);
 QString CharacterPrefix(QStringView text, qsizetype count);
 QStringList Characters(QStringView text);
 
-// The key filter of the entry fields: digits, one decimal point (not first) and
-// Backspace, and no more than limit - 1 characters without a selection. With a
-// selection, any key that is not a digit becomes Backspace and deletes it.
+// The key filter: digits, one decimal point (not first) and Backspace, up to limit - 1
+// characters; over a selection, any key but a digit becomes Backspace and deletes it.
 KeyCode FilteredKeyCode(KeyCode keyCode, std::int16_t limit, QStringView text,
                         qsizetype selectionLength);
 void FilterNumericKey(KeyCode& keyCode, std::int16_t limit, const EntryField& box);

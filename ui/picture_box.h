@@ -5,8 +5,7 @@
 
 namespace ui {
 
-// A drawing surface that keeps what is painted into it: the picture is drawn once
-// into a retained canvas, which is shown again whenever the box is uncovered.
+// A drawing surface that keeps what is painted into it, shown again whenever uncovered.
 class PictureBox : public QFrame {
   Q_OBJECT
 
@@ -14,8 +13,7 @@ class PictureBox : public QFrame {
   explicit PictureBox(QWidget* parent = nullptr);
 
   void Clear();
-  // Draws picture into target (logical pixels from the box's inner top-left
-  // corner); what falls outside the box is clipped.
+  // At `target`, logical pixels from the box's inner top-left; what falls outside is clipped.
   void PaintPicture(const QPixmap& picture, const QPointF& target);
   const QImage& Canvas() const { return canvas_; }
 

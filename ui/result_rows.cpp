@@ -7,8 +7,7 @@ namespace {
 
 using optics::ResultTable;
 
-// Calls action(format) for each format other than the one of code; nothing for an
-// unknown code.
+// Each format but the one of `code`; none for an unknown code.
 template <typename Action>
 void ForOtherFormats(std::int16_t code, Action action) {
   const int chosen = optics::FormatIndexOfCode(code);

@@ -33,9 +33,8 @@ QColor Blend(const QColor& from, const QColor& to, double share) {
 }
 
 double ContrastRatio(const QColor& a, const QColor& b) {
-  const double la = Luminance(a);
-  const double lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  const auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
+  return (light + 0.05) / (dark + 0.05);
 }
 
 // A border must stand out from the window as a line does, in every palette.
@@ -54,10 +53,9 @@ QColor StandingOut(const QColor& ground, const QColor& towards, double ratio) {
 
 void FixFill(QWidget& widget, const QColor& fill, const QColor& text) {
   // Qt's default light palette's colours.
-  const QColor black(Qt::black);
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Base, fill);
-  palette.setColor(QPalette::Text, text.isValid() ? text : black);
+  palette.setColor(QPalette::Text, text.isValid() ? text : QColor(Qt::black));
   palette.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
   palette.setColor(QPalette::HighlightedText, Qt::white);
   palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
@@ -71,11 +69,9 @@ QColor GreyedText(const QPalette& palette) {
   const QColor ground = palette.color(QPalette::Disabled, QPalette::Window);
   const QColor enabled = palette.color(QPalette::Active, QPalette::WindowText);
   const QColor greyed = palette.color(QPalette::Disabled, QPalette::WindowText);
-  if (ContrastRatio(greyed, ground) >= kGreyedApart &&
-      ContrastRatio(greyed, enabled) >= kGreyedApart) {
-    return greyed;
-  }
-  return Blend(ground, enabled, 0.5);
+  const bool apart = ContrastRatio(greyed, ground) >= kGreyedApart &&
+                     ContrastRatio(greyed, enabled) >= kGreyedApart;
+  return apart ? greyed : Blend(ground, enabled, 0.5);
 }
 
 WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}

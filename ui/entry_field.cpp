@@ -182,23 +182,18 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     event->ignore();
     return;
   }
+  const QString text = event->text();
   if (const KeyCode fixed = ControlKeyCode(event->key()); fixed != kDiscardKey) {
     ApplyKeyCode(KeyPress(fixed), QString(QChar(fixed)));
-    event->accept();
-    return;
-  }
-  if (IsKeypadDecimalKey(event)) {
+  } else if (IsKeypadDecimalKey(event)) {
     TypeCharacter(QStringLiteral("."));
-    event->accept();
+  } else if (!text.isEmpty() && event->key() != Qt::Key_Delete && !IsControlCharacter(text[0])) {
+    // Every typed character, printable or not, meets the key handler.
+    for (const QString& character : Characters(text)) TypeCharacter(character);
+  } else {
+    QLineEdit::keyPressEvent(event);  // types no character: edits as the platform does
     return;
   }
-  // Every typed character meets the key handler; keys that type none edit as the platform does.
-  const QString text = event->text();
-  if (text.isEmpty() || event->key() == Qt::Key_Delete || IsControlCharacter(text.front())) {
-    QLineEdit::keyPressEvent(event);
-    return;
-  }
-  for (const QString& character : Characters(text)) TypeCharacter(character);
   event->accept();
 }
 

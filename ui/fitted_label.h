@@ -15,7 +15,7 @@ class FittedLabel : public QLabel {
  public:
   using QLabel::QLabel;
 
-  // The part of the label its text may use: a grid line across it keeps the text aside.
+  // The part of the label its text may use, clear of any grid line drawn across it.
   void SetTextArea(const QRect& area);
   QRect TextArea() const { return textArea_.isNull() ? contentsRect() : textArea_; }
 
